@@ -1,0 +1,160 @@
+// Controls: objects created inside a window, registered under a name, given a
+// property list and wired to handlers. Control is the base of all of them (timers
+// included); RectControl is the base of the visible ones.
+#pragma once
+
+#include "framework/class_record.h"
+#include "framework/delegate.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace fw {
+
+class Window;
+
+class Control : public Object {
+public:
+    Control();
+    ~Control() override;
+
+    static const ClassRecord& staticRecord();
+    const ClassRecord& classRecord() const override { return staticRecord(); }
+
+    const std::string& Name() const { return name_; }
+    void SetName(std::string name) { name_ = std::move(name); }
+
+    // The owning window; nil once the window is gone.
+    Window* window() const;
+
+    // RuntimeAddEventHandler: attaches a delegate to one of the control's events.
+    void AddEventHandler(const std::string& event, Ref<Delegate> handler);
+    bool hasEventHandler(const std::string& event) const;
+    // Calls the event's handler with the control (and `args`) and returns its
+    // result; nothing happens when no handler is attached.
+    Value raiseEvent(const std::string& event, std::vector<Value> args = {});
+    // The same for an event the user raised from the event loop: what escapes
+    // the handler is reported and the program goes on.
+    void raiseUserEvent(const std::string& event, std::vector<Value> args = {});
+
+    // Values of keys that have no behaviour of their own (help tags, data
+    // bindings and the like) are kept as set.
+    PropertyValue stored(const std::string& key) const;
+    void store(const std::string& key, PropertyValue value);
+
+    // Called by the window.
+    virtual void attach(Window& window, QWidget* content);
+    virtual void windowClosed();
+    // The control's native widget, for the runtime's own use; nil if none.
+    QWidget* nativeWidget() const { return widget(); }
+
+protected:
+    // Creates the control's widget inside the window's content area; nil for
+    // controls that are not shown (timers).
+    virtual QWidget* createWidget(QWidget* content);
+    QWidget* widget() const;
+
+private:
+    struct WidgetSlot;
+    std::string name_;
+    std::weak_ptr<Window*> window_;
+    std::map<std::string, Ref<Delegate>> handlers_;
+    std::map<std::string, PropertyValue> stored_;
+    std::unique_ptr<WidgetSlot> slot_;
+};
+
+class RectControl : public Control {
+public:
+    static const ClassRecord& staticRecord();
+    const ClassRecord& classRecord() const override { return staticRecord(); }
+
+    std::int32_t Left() const { return left_; }
+    std::int32_t Top() const { return top_; }
+    std::int32_t Width() const { return width_; }
+    std::int32_t Height() const { return height_; }
+    void SetLeft(std::int32_t v);
+    void SetTop(std::int32_t v);
+    void SetWidth(std::int32_t v);
+    void SetHeight(std::int32_t v);
+
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool v);
+    bool Visible() const { return visible_; }
+    void SetVisible(bool v);
+
+    double TextSize() const { return textSize_; }
+    void SetTextSize(double points);
+    std::int32_t TextUnit() const { return textUnit_; }
+    void SetTextUnit(std::int32_t unit) { textUnit_ = unit; }
+    bool Bold() const { return bold_; }
+    void SetBold(bool v);
+    bool Italic() const { return italic_; }
+    void SetItalic(bool v);
+    bool Underline() const { return underline_; }
+    void SetUnderline(bool v);
+
+    // The frame that contains this control (InitialParent); nil: the window.
+    const std::string& InitialParent() const { return initialParent_; }
+    void SetInitialParent(std::string name) { initialParent_ = std::move(name); }
+    std::int32_t TabIndex() const { return tabIndex_; }
+    void SetTabIndex(std::int32_t v) { tabIndex_ = v; }
+
+    void attach(Window& window, QWidget* content) override;
+
+    // Text without a set size takes the framework's default size, in pixels.
+    static constexpr double kDefaultTextSize = 12.0;
+
+protected:
+    void applyGeometry();
+    void applyFont();
+
+private:
+    std::int32_t left_ = 0, top_ = 0, width_ = 80, height_ = 20;
+    bool enabled_ = true, visible_ = true;
+    double textSize_ = 0;
+    std::int32_t textUnit_ = 0;
+    bool bold_ = false, italic_ = false, underline_ = false;
+    std::string initialParent_;
+    std::int32_t tabIndex_ = 0;
+};
+
+// Property-row makers for the runtime's classes.
+namespace props {
+template <class C, class T>
+PropertyRow row(std::string name, std::string typeCode, T (C::*get)() const, void (C::*set)(T)) {
+    PropertyRow r;
+    r.name = std::move(name);
+    r.typeCode = std::move(typeCode);
+    r.attributes = {publicScope()};
+    r.get = [get](const Object& o) { return Value(T((static_cast<const C&>(o).*get)())); };
+    r.set = [set](Object& o, const Value& v) { (static_cast<C&>(o).*set)(std::get<T>(v)); };
+    return r;
+}
+template <class C, class Getter>
+PropertyRow text(std::string name, Getter get, void (C::*set)(std::string)) {
+    PropertyRow r;
+    r.name = std::move(name);
+    r.typeCode = "s";
+    r.attributes = {publicScope()};
+    r.get = [get](const Object& o) { return Value((static_cast<const C&>(o).*get)()); };
+    r.set = [set](Object& o, const Value& v) { (static_cast<C&>(o).*set)(std::get<std::string>(v)); };
+    return r;
+}
+// A key kept as set, with no behaviour of its own.
+PropertyRow stored(std::string name, std::string typeCode);
+} // namespace props
+
+// Converts between a property list's value and a row's value.
+Value toValue(const PropertyValue& v);
+
+// _SetProperties: applies a property list to a window or a control. Each key
+// names a property of the object's class or its bases, letter case ignored.
+// Returns false (and applies nothing further) at a key that names no property,
+// a value of another form, or a record cut short.
+bool SetProperties(Object& object, std::string_view record);
+
+} // namespace fw

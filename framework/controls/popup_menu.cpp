@@ -1,0 +1,76 @@
+#include "framework/controls/popup_menu.h"
+
+#include <QComboBox>
+
+namespace fw {
+
+namespace {
+std::unique_ptr<ClassRecord> build() {
+    auto r = std::make_unique<ClassRecord>();
+    r->base = &RectControl::staticRecord();
+    r->properties = {
+        props::row<PopupMenu, std::int32_t>("ListIndex", "i4", &PopupMenu::ListIndex, &PopupMenu::SetListIndex),
+        props::text<PopupMenu>("InitialValue", &PopupMenu::InitialValue, &PopupMenu::SetInitialValue),
+    };
+    return r;
+}
+} // namespace
+
+const ClassRecord& PopupMenu::staticRecord() { return lookupClass("PopupMenu", build); }
+
+QWidget* PopupMenu::createWidget(QWidget* content) {
+    auto* combo = new QComboBox(content);
+    QObject::connect(combo, &QComboBox::activated, combo, [this](int index) { userSelected(index); });
+    return combo;
+}
+
+void PopupMenu::AddRow(const std::string& text) {
+    rows_.push_back(text);
+    if (auto* combo = static_cast<QComboBox*>(widget())) {
+        combo->addItem(QString::fromStdString(text));
+        showSelection();
+    }
+}
+
+std::string PopupMenu::List(std::int32_t row) const {
+    if (row < 0 || row >= ListCount()) return {};
+    return rows_[static_cast<std::size_t>(row)];
+}
+
+void PopupMenu::SetListIndex(std::int32_t index) {
+    // An index outside the rows selects nothing, as on a list that has none yet.
+    listIndex_ = (index >= 0 && index < ListCount()) ? index : -1;
+    showSelection();
+    raiseEvent("Change");
+}
+
+std::string PopupMenu::Text() const { return List(listIndex_); }
+
+void PopupMenu::SetInitialValue(std::string v) {
+    initialValue_ = std::move(v);
+    // Initial rows are separated by CR.
+    std::size_t start = 0;
+    while (!initialValue_.empty() && start <= initialValue_.size()) {
+        std::size_t end = initialValue_.find('\r', start);
+        AddRow(initialValue_.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+}
+
+void PopupMenu::userSelected(std::int32_t index) {
+    if (index == listIndex_) return;
+    Ref<PopupMenu> self(this);
+    listIndex_ = index;
+    showSelection();
+    raiseUserEvent("Change");
+}
+
+void PopupMenu::showSelection() {
+    if (auto* combo = static_cast<QComboBox*>(widget())) {
+        const QSignalBlocker block(combo);
+        combo->setCurrentIndex(listIndex_);
+    }
+}
+
+} // namespace fw

@@ -1,0 +1,110 @@
+// The runtime's object model: reference-counted objects, counted references,
+// the runtime exceptions and the value type that method and property rows use.
+#pragma once
+
+#include "framework/property_record.h"
+
+#include <cstdint>
+#include <exception>
+#include <memory>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace fw {
+
+class ClassRecord;
+
+class Object {
+public:
+    Object() = default;
+    Object(const Object&) = delete;
+    Object& operator=(const Object&) = delete;
+    virtual ~Object() = default;
+
+    void retain() const { ++refs_; }
+    void release() const {
+        if (--refs_ == 0) delete this;
+    }
+    int refCount() const { return refs_; }
+
+    // The record of the object's most derived registered class.
+    virtual const ClassRecord& classRecord() const = 0;
+
+private:
+    mutable int refs_ = 0;
+};
+
+// A counted reference. An empty reference is the runtime's nil.
+template <class T>
+class Ref {
+public:
+    Ref() = default;
+    Ref(std::nullptr_t) {}
+    Ref(T* p) : p_(p) {
+        if (p_) p_->retain();
+    }
+    Ref(const Ref& o) : Ref(o.p_) {}
+    Ref(Ref&& o) noexcept : p_(std::exchange(o.p_, nullptr)) {}
+    template <class U, class = std::enable_if_t<std::is_convertible_v<U*, T*>>>
+    Ref(const Ref<U>& o) : Ref(o.get()) {}
+    ~Ref() {
+        if (p_) p_->release();
+    }
+    Ref& operator=(Ref o) noexcept {
+        std::swap(p_, o.p_);
+        return *this;
+    }
+
+    T* get() const { return p_; }
+    T* operator->() const { return p_; }
+    T& operator*() const { return *p_; }
+    explicit operator bool() const { return p_ != nullptr; }
+    bool operator==(const Ref& o) const { return p_ == o.p_; }
+
+private:
+    T* p_ = nullptr;
+};
+
+template <class T, class... Args>
+Ref<T> make(Args&&... args) {
+    return Ref<T>(new T(std::forward<Args>(args)...));
+}
+
+// Base of the exceptions that the runtime raises and reports by class name.
+class RuntimeException : public std::exception {
+public:
+    explicit RuntimeException(std::string message = {}) : message_(std::move(message)) {}
+    virtual std::string className() const { return "RuntimeException"; }
+    const char* what() const noexcept override { return message_.c_str(); }
+
+private:
+    std::string message_;
+};
+
+class NilObjectException : public RuntimeException {
+public:
+    using RuntimeException::RuntimeException;
+    std::string className() const override { return "NilObjectException"; }
+};
+
+class IllegalCastException : public RuntimeException {
+public:
+    using RuntimeException::RuntimeException;
+    std::string className() const override { return "IllegalCastException"; }
+};
+
+// Using a member through a missing object raises the nil-object exception.
+template <class T>
+T& deref(const Ref<T>& ref) {
+    if (!ref) throw NilObjectException();
+    return *ref;
+}
+
+using StringArray = std::vector<std::string>;
+
+// A value passed to and from method and property rows.
+using Value = std::variant<std::monostate, std::int32_t, bool, double, Color, std::string, StringArray, Ref<Object>>;
+
+} // namespace fw

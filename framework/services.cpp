@@ -1,0 +1,88 @@
+#include "framework/services.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QLocale>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace fw {
+
+namespace {
+struct SeamState {
+    bool answerBoxes = false;
+    std::vector<std::string> boxTexts;
+    bool recordUrls = false;
+    std::vector<std::string> urls;
+    std::optional<bool> shift;
+    std::optional<seams::Day> today;
+    std::optional<std::string> folder;
+};
+SeamState& seamState() {
+    static SeamState s;
+    return s;
+}
+} // namespace
+
+void MsgBox(const std::string& text) {
+    SeamState& s = seamState();
+    if (s.answerBoxes) {
+        s.boxTexts.push_back(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(),
+                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+void ShowURL(const std::string& address) {
+    SeamState& s = seamState();
+    if (s.recordUrls) {
+        s.urls.push_back(address);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
+}
+
+bool Keyboard::AsyncShiftKey() {
+    if (seamState().shift) return *seamState().shift;
+    return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
+}
+
+Date::Date() {
+    const QDateTime now = QDateTime::currentDateTime();
+    QDate d = now.date();
+    if (const auto& fixed = seamState().today) d = QDate(fixed->year, fixed->month, fixed->day);
+    year_ = d.year();
+    month_ = d.month();
+    day_ = d.day();
+    hour_ = now.time().hour();
+    minute_ = now.time().minute();
+    second_ = now.time().second();
+}
+
+std::string Date::ShortDate() const {
+    return QLocale::system().toString(QDate(year_, month_, day_), QLocale::ShortFormat).toStdString();
+}
+
+std::string applicationFolder() {
+    if (seamState().folder) return *seamState().folder;
+    return QCoreApplication::applicationDirPath().toStdString();
+}
+
+std::string EndOfLine() { return "\n"; }
+
+namespace seams {
+void answerMessageBoxes(bool on) { seamState().answerBoxes = on; }
+std::vector<std::string>& messageBoxTexts() { return seamState().boxTexts; }
+void recordUrls(bool on) { seamState().recordUrls = on; }
+std::vector<std::string>& shownUrls() { return seamState().urls; }
+void setShiftKey(std::optional<bool> down) { seamState().shift = down; }
+void setToday(std::optional<Day> day) { seamState().today = day; }
+void setApplicationFolder(std::optional<std::string> folder) { seamState().folder = std::move(folder); }
+} // namespace seams
+
+} // namespace fw

@@ -1,0 +1,186 @@
+#include "framework/test_driver.h"
+
+#include "framework/control.h"
+#include "framework/runtime.h"
+#include "framework/window.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QTest>
+#include <QTextEdit>
+
+#include <cstdlib>
+
+namespace fw::testing {
+
+namespace {
+QWidget* widgetOf(const Ref<Object>& object) {
+    auto control = checkedCast<Control>(object);
+    return deref(control).nativeWidget();
+}
+
+QWidget* requireWidget(const Ref<Object>& object) {
+    QWidget* w = widgetOf(object);
+    if (!w) throw NilObjectException("control has no widget");
+    return w;
+}
+
+unsigned rgbOf(const QColor& c) { return (unsigned(c.red()) << 16) | (unsigned(c.green()) << 8) | unsigned(c.blue()); }
+} // namespace
+
+void startHeadless() {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (!std::getenv("XDG_RUNTIME_DIR")) setenv("XDG_RUNTIME_DIR", "/tmp", 1);
+    static int argc = 1;
+    static char name[] = "vantoro_tests";
+    static char* argv[] = {name, nullptr};
+    runtime::init(argc, argv);
+}
+
+void click(const Ref<Object>& control) {
+    QWidget* w = requireWidget(control);
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(w->width() / 2, w->height() / 2));
+}
+
+void chooseRow(const Ref<Object>& popup, int row) {
+    auto* combo = qobject_cast<QComboBox*>(requireWidget(popup));
+    if (!combo || !combo->isEnabled()) return;
+    combo->setCurrentIndex(row);
+    emit combo->activated(row);
+}
+
+void typeText(const Ref<Object>& control, const std::string& text) {
+    QWidget* w = requireWidget(control);
+    w->setFocus();
+    QTest::keyClicks(w, QString::fromStdString(text));
+}
+
+void pressMouse(const Ref<Object>& control, int x, int y) {
+    QTest::mousePress(requireWidget(control), Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
+}
+
+void wait(int ms) { QTest::qWait(ms); }
+
+void processEvents() { QCoreApplication::processEvents(); }
+
+WidgetInfo inspect(const Ref<Object>& control) {
+    WidgetInfo info;
+    QWidget* w = widgetOf(control);
+    if (!w) return info;
+    info.left = w->x();
+    info.top = w->y();
+    info.width = w->width();
+    info.height = w->height();
+    info.enabled = w->isEnabled();
+    info.shown = !w->isHidden();
+    info.pixelSize = w->font().pixelSize();
+    info.bold = w->font().bold();
+    info.underline = w->font().underline();
+    info.foreground = rgbOf(w->palette().color(QPalette::WindowText));
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        info.text = label->text().toStdString();
+        info.alignment = label->alignment().testFlag(Qt::AlignHCenter) ? 1 : 0;
+        info.wordWrap = label->wordWrap();
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        info.text = button->text().toStdString();
+        info.checked = button->isChecked();
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        info.text = edit->text().toStdString();
+        info.background = rgbOf(edit->palette().color(QPalette::Base));
+        info.foreground = rgbOf(edit->palette().color(QPalette::Text));
+    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        info.text = combo->currentText().toStdString();
+    } else if (auto* area = qobject_cast<QTextEdit*>(w)) {
+        info.text = area->toPlainText().toStdString();
+    }
+    return info;
+}
+
+std::string nativeTitle(const Window& window) {
+    return window.nativeWindow() ? window.nativeWindow()->windowTitle().toStdString() : std::string();
+}
+bool nativeShown(const Window& window) { return window.nativeWindow() && window.nativeWindow()->isVisible(); }
+int contentWidth(const Window& window) { return window.contentWidget() ? window.contentWidget()->width() : 0; }
+int contentHeight(const Window& window) { return window.contentWidget() ? window.contentWidget()->height() : 0; }
+bool hasCloseBox(const Window& window) {
+    return window.nativeWindow() && window.nativeWindow()->windowFlags().testFlag(Qt::WindowCloseButtonHint);
+}
+bool hasMinimizeBox(const Window& window) {
+    return window.nativeWindow() && window.nativeWindow()->windowFlags().testFlag(Qt::WindowMinimizeButtonHint);
+}
+bool isResizable(const Window& window) {
+    const QWidget* c = window.contentWidget();
+    return c && c->minimumSize() != c->maximumSize();
+}
+
+int shownTopLevelWindows() {
+    int n = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->isWindow() && !qobject_cast<QMenu*>(w)) ++n;
+    return n;
+}
+
+std::vector<NativeMenuItem> nativeMenu(const Window& window) {
+    std::vector<NativeMenuItem> out;
+    QMainWindow* native = window.nativeWindow();
+    if (!native || !native->menuBar()) return out;
+    for (QAction* top : native->menuBar()->actions()) {
+        QMenu* menu = top->menu();
+        if (!menu) continue;
+        for (QAction* a : menu->actions()) {
+            out.push_back({menu->title().toStdString(), a->isSeparator() ? "-" : a->text().toStdString(),
+                           a->objectName().toStdString(), a->shortcut().toString().toStdString(), a->isEnabled()});
+        }
+    }
+    return out;
+}
+
+bool chooseMenu(const Window& window, const std::string& itemName) {
+    QMainWindow* native = window.nativeWindow();
+    if (!native || !native->menuBar()) return false;
+    for (QAction* top : native->menuBar()->actions())
+        if (QMenu* menu = top->menu())
+            for (QAction* a : menu->actions())
+                if (a->objectName().toStdString() == itemName) {
+                    a->trigger();
+                    return true;
+                }
+    return false;
+}
+
+void pressKeys(const Window& window, const std::string& keys) {
+    QMainWindow* native = window.nativeWindow();
+    if (!native) return;
+    const QKeySequence seq(QString::fromStdString(keys));
+    if (seq.isEmpty()) return;
+    const QKeyCombination combo = seq[0];
+    native->activateWindow();
+    QTest::keyClick(native, combo.key(), combo.keyboardModifiers());
+}
+
+void closeBox(const Window& window) {
+    if (QMainWindow* native = window.nativeWindow()) native->close();
+}
+
+void focus(const Ref<Object>& control) {
+    QWidget* w = requireWidget(control);
+    w->activateWindow();
+    w->setFocus(Qt::OtherFocusReason);
+}
+
+bool screenshot(const Window& window, const std::string& path) {
+    QMainWindow* native = window.nativeWindow();
+    if (!native) return false;
+    return native->grab().save(QString::fromStdString(path), "PNG");
+}
+
+} // namespace fw::testing

@@ -1,0 +1,80 @@
+// Test support: drives the real widgets with real input events and reads back
+// what a user would see. Only tests link it.
+#pragma once
+
+#include "framework/object.h"
+
+#include <string>
+#include <vector>
+
+namespace fw {
+class Window;
+}
+
+namespace fw::testing {
+
+// Starts the runtime on the headless platform unless a platform was chosen.
+void startHeadless();
+
+// A click on a push button or a check box.
+void click(const Ref<Object>& control);
+// The user picks a row of a popup menu.
+void chooseRow(const Ref<Object>& popup, int row);
+// The user types into a text field or text area (appended at the cursor).
+void typeText(const Ref<Object>& control, const std::string& text);
+// A mouse press on a label.
+void pressMouse(const Ref<Object>& control, int x = 2, int y = 2);
+// Lets the event loop run for `ms` milliseconds.
+void wait(int ms);
+// Lets queued events run.
+void processEvents();
+
+struct WidgetInfo {
+    int left = 0, top = 0, width = 0, height = 0; // in the window's content area
+    bool enabled = false;
+    bool shown = false;          // visible when its window is
+    std::string text;            // caption or displayed text ("\n" between lines)
+    int pixelSize = 0;
+    bool bold = false, underline = false;
+    unsigned background = 0;     // 0xRRGGBB of the base colour (text fields)
+    unsigned foreground = 0;     // 0xRRGGBB of the text colour
+    bool checked = false;
+    int alignment = 0;           // 0 left, 1 centred
+    bool wordWrap = false;
+};
+WidgetInfo inspect(const Ref<Object>& control);
+
+// The native window's title, whether it is shown, its content size, its title
+// bar buttons.
+std::string nativeTitle(const Window& window);
+bool nativeShown(const Window& window);
+int contentWidth(const Window& window);
+int contentHeight(const Window& window);
+bool hasCloseBox(const Window& window);
+bool hasMinimizeBox(const Window& window);
+bool isResizable(const Window& window);
+// Top-level windows shown on screen (message boxes included).
+int shownTopLevelWindows();
+
+// Menus as the native menu bar of a window shows them.
+struct NativeMenuItem {
+    std::string menu;     // the menu's title
+    std::string text;     // "-" for a separator
+    std::string name;     // the item's name
+    std::string shortcut; // in native notation, e.g. "Ctrl+Q"
+    bool enabled = false;
+};
+std::vector<NativeMenuItem> nativeMenu(const Window& window);
+// Chooses a menu item of the window's native menu bar by item name.
+bool chooseMenu(const Window& window, const std::string& itemName);
+// Presses a key sequence ("Ctrl+Q") in the window.
+void pressKeys(const Window& window, const std::string& keys);
+// Asks the window to close through its close box.
+void closeBox(const Window& window);
+// Gives the keyboard focus to a control.
+void focus(const Ref<Object>& control);
+
+// Saves a picture of the window (title bar excluded) as PNG.
+bool screenshot(const Window& window, const std::string& path);
+
+} // namespace fw::testing

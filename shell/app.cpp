@@ -1,0 +1,16 @@
+#include "shell/app.h"
+
+namespace vantoro {
+
+namespace {
+std::unique_ptr<fw::ClassRecord> build() {
+    auto r = std::make_unique<fw::ClassRecord>();
+    r->base = &fw::Application::staticRecord();
+    r->methods = {{"Constructor", 1, {fw::publicScope()}, "%%", fw::invokerOf<&App::Constructor>()}};
+    return r;
+}
+} // namespace
+
+const fw::ClassRecord& App::staticRecord() { return fw::lookupClass("App", build); }
+
+} // namespace vantoro

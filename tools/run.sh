@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the program and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DVANTORO_BENCH=OFF >/dev/null
+cmake --build build -j"$(nproc)" --target vantoro2011
+exec build/vantoro2011
