@@ -5,6 +5,8 @@
 
 namespace fw {
 
+void Object::destroy(const Object* object) { delete object; }
+
 bool equalsIgnoreCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));

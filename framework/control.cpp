@@ -86,8 +86,11 @@ Value Control::raiseEvent(const std::string& event, std::vector<Value> args) {
     Ref<Window> owner(window());
     Ref<Delegate> handler = it->second;
     runtime::HandlerScope scope(owner.get());
-    args.insert(args.begin(), Value(Ref<Object>(this)));
-    return handler->invoke(std::span<const Value>(args));
+    std::vector<Value> call;
+    call.reserve(args.size() + 1);
+    call.emplace_back(Ref<Object>(this));
+    for (Value& a : args) call.push_back(std::move(a));
+    return handler->invoke(std::span<const Value>(call));
 }
 
 void Control::raiseUserEvent(const std::string& event, std::vector<Value> args) {
@@ -204,6 +207,11 @@ Value toValue(const PropertyValue& v) {
 }
 
 namespace {
+bool& recordingApplied() {
+    static bool on = false;
+    return on;
+}
+
 std::optional<Form> formOfTypeCode(const std::string& typeCode) {
     if (typeCode == "i4") return Form::Int32;
     if (typeCode == "b") return Form::Boolean;
@@ -221,7 +229,15 @@ bool SetProperties(Object& object, std::string_view record) {
         return formOfTypeCode(row->typeCode);
     });
     for (const DecodedEntry& e : decoded.entries) cls.findProperty(e.key)->set(object, toValue(e.value));
+    if (recordingApplied()) seams::appliedRecords().push_back({&object, record, decoded.complete});
     return decoded.complete;
+}
+
+void seams::recordAppliedRecords(bool on) { recordingApplied() = on; }
+
+std::vector<seams::AppliedRecord>& seams::appliedRecords() {
+    static std::vector<AppliedRecord> applied;
+    return applied;
 }
 
 } // namespace fw

@@ -127,8 +127,8 @@ namespace props {
 template <class C, class T>
 PropertyRow row(std::string name, std::string typeCode, T (C::*get)() const, void (C::*set)(T)) {
     PropertyRow r;
-    r.name = std::move(name);
-    r.typeCode = std::move(typeCode);
+    r.name.swap(name);
+    r.typeCode.swap(typeCode);
     r.attributes = {publicScope()};
     r.get = [get](const Object& o) { return Value(T((static_cast<const C&>(o).*get)())); };
     r.set = [set](Object& o, const Value& v) { (static_cast<C&>(o).*set)(std::get<T>(v)); };
@@ -137,8 +137,8 @@ PropertyRow row(std::string name, std::string typeCode, T (C::*get)() const, voi
 template <class C, class Getter>
 PropertyRow text(std::string name, Getter get, void (C::*set)(std::string)) {
     PropertyRow r;
-    r.name = std::move(name);
-    r.typeCode = "s";
+    r.name.swap(name);
+    r.typeCode.push_back('s');
     r.attributes = {publicScope()};
     r.get = [get](const Object& o) { return Value((static_cast<const C&>(o).*get)()); };
     r.set = [set](Object& o, const Value& v) { (static_cast<C&>(o).*set)(std::get<std::string>(v)); };
@@ -156,5 +156,17 @@ Value toValue(const PropertyValue& v);
 // Returns false (and applies nothing further) at a key that names no property,
 // a value of another form, or a record cut short.
 bool SetProperties(Object& object, std::string_view record);
+
+namespace seams {
+// Every record handed to SetProperties while recording is on, with the object
+// it went to and whether it parsed to its last byte.
+struct AppliedRecord {
+    const Object* object;
+    std::string_view record;
+    bool complete;
+};
+void recordAppliedRecords(bool on);
+std::vector<AppliedRecord>& appliedRecords();
+} // namespace seams
 
 } // namespace fw

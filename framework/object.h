@@ -25,7 +25,12 @@ public:
 
     void retain() const { ++refs_; }
     void release() const {
-        if (--refs_ == 0) delete this;
+        if (refs_ > 1) {
+            --refs_;
+            return;
+        }
+        refs_ = 0;
+        destroy(this);
     }
     int refCount() const { return refs_; }
 
@@ -33,6 +38,8 @@ public:
     virtual const ClassRecord& classRecord() const = 0;
 
 private:
+    // Out of line, so the compiler does not follow the deletion into callers.
+    static void destroy(const Object* object);
     mutable int refs_ = 0;
 };
 

@@ -23,7 +23,9 @@ RandomState& state() {
 std::mt19937_64 freshEngine() {
     RandomState& s = state();
     if (s.seeded) return std::mt19937_64(s.seeds());
-    std::random_device device;
+    // One device for the process: opening it is far dearer than reading it, and
+    // every game makes three generators.
+    static std::random_device device;
     std::seed_seq seq{device(), device(), device(), device(), device(), device(), device(), device()};
     return std::mt19937_64(seq);
 }

@@ -41,9 +41,11 @@ bool displayAvailable() {
 void init(int& argc, char** argv) {
     State& s = state();
     if (s.app || QCoreApplication::instance()) return;
-    s.argc = argc;
-    s.argv.assign(argv, argv + argc);
-    s.argv.push_back(nullptr);
+    // Only the program's name goes to the GUI toolkit: the program takes no
+    // command line, so no switch of the toolkit's own may change what it does.
+    static char fallbackName[] = "vantoro2011";
+    s.argc = 1;
+    s.argv = {argc > 0 && argv && argv[0] ? argv[0] : fallbackName, nullptr};
     s.app = std::make_unique<QApplication>(s.argc, s.argv.data());
     // The program quits only through its Quit item, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);

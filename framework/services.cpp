@@ -65,7 +65,12 @@ Date::Date() {
 }
 
 std::string Date::ShortDate() const {
-    return QLocale::system().toString(QDate(year_, month_, day_), QLocale::ShortFormat).toStdString();
+    const QDate date(year_, month_, day_);
+    const QLocale locale = QLocale::system();
+    // Without a configured locale the system's short date is the numeric
+    // month/day/year form rather than the C locale's spelled-out month.
+    if (locale.language() == QLocale::C) return date.toString("M/d/yy").toStdString();
+    return locale.toString(date, QLocale::ShortFormat).toStdString();
 }
 
 std::string applicationFolder() {

@@ -17,6 +17,7 @@
 #include <QPixmap>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -181,6 +182,32 @@ bool screenshot(const Window& window, const std::string& path) {
     QMainWindow* native = window.nativeWindow();
     if (!native) return false;
     return native->grab().save(QString::fromStdString(path), "PNG");
+}
+
+void later(int ms, std::function<void()> action) {
+    QTimer::singleShot(ms, QCoreApplication::instance(), [action = std::move(action)] { action(); });
+}
+
+bool textFits(const Ref<Object>& control) {
+    QWidget* w = requireWidget(control);
+    const QFontMetrics metrics(w->font());
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
+        const QRect needed = metrics.boundingRect(QRect(0, 0, w->width(), 100000), flags, label->text());
+        return needed.width() <= w->width() && needed.height() <= w->height();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        return metrics.horizontalAdvance(button->text()) < w->width() && metrics.height() <= w->height();
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+        return metrics.horizontalAdvance(combo->currentText()) < w->width() && metrics.height() <= w->height();
+    return true;
+}
+
+bool activate(const Window& window) {
+    QMainWindow* native = window.nativeWindow();
+    if (!native) return false;
+    native->activateWindow();
+    return QTest::qWaitForWindowActive(native, 1000);
 }
 
 } // namespace fw::testing

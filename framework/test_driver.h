@@ -4,6 +4,7 @@
 
 #include "framework/object.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -76,5 +77,16 @@ void focus(const Ref<Object>& control);
 
 // Saves a picture of the window (title bar excluded) as PNG.
 bool screenshot(const Window& window, const std::string& path);
+
+// Runs `action` from the event loop `ms` milliseconds from now, as a user's
+// input would come: inside whatever handler is yielding at that moment.
+void later(int ms, std::function<void()> action);
+
+// Whether the control's caption or text shows whole inside its designed box.
+bool textFits(const Ref<Object>& control);
+
+// Makes the window the active one, as a click on it would, and waits until the
+// platform reports it active; only then do focus and Edit items reach it.
+bool activate(const Window& window);
 
 } // namespace fw::testing

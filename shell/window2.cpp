@@ -1,15 +1,38 @@
 #include "shell/window2.h"
 
+#include "shell/designed_controls.h"
+#include "shell/implicit_instances.h"
+#include "shell/product_page.h"
+
+#include "framework/services.h"
+
 namespace vantoro {
 
 namespace {
+fw::MethodRow row(const char* name, const char* signature, fw::Invoker invoke, bool isHidden = false) {
+    fw::MethodRow r{name, 1, {fw::publicScope()}, signature, std::move(invoke)};
+    if (isHidden) r.attributes.push_back(fw::hidden());
+    return r;
+}
+
 std::unique_ptr<fw::ClassRecord> build() {
     auto r = std::make_unique<fw::ClassRecord>();
     r->base = &fw::Window::staticRecord();
+    using W = Window2;
     r->methods = {
-        {"Layout", 1, {fw::publicScope()}, "%%", fw::invokerOf<&Window2::Layout>()},
-        {"CreateControls", 1, {fw::publicScope()}, "%%", fw::invokerOf<&Window2::CreateControls>()},
+        row("Layout", "%%", fw::invokerOf<&W::Layout>()),
+        row("CreateControls", "%%", fw::invokerOf<&W::CreateControls>()),
+        row("_CreateControls0", "%%", fw::invokerOf<&W::CreateControls0>(), true),
+        row("Label1", "%o<Label>%", fw::invokerOf<&W::Label1>()),
+        row("Label2", "%o<Label>%", fw::invokerOf<&W::Label2>()),
+        row("PushButton1", "%o<PushButton>%", fw::invokerOf<&W::PushButton1>()),
+        row("Label3", "%o<Label>%", fw::invokerOf<&W::Label3>()),
+        row("ComboBox1", "%o<ComboBox>%", fw::invokerOf<&W::ComboBox1>()),
+        row("PushButton1_Action", "%%o<PushButton>", fw::invokerOf<&W::PushButton1_Action>()),
+        row("Label3_MouseDown", "%b%o<Label>i4i4", fw::invokerOf<&W::Label3_MouseDown>()),
     };
+    // The About window answers no window event: it only lays itself out and
+    // creates its controls.
     for (const fw::EventHook& e : fw::Window::staticRecord().eventHooks)
         r->eventHooks.push_back({e.event, e.event == "Layout" || e.event == "CreateControls" ? e.event : ""});
     r->attributes = {fw::publicScope()};
@@ -19,12 +42,33 @@ std::unique_ptr<fw::ClassRecord> build() {
 
 const fw::ClassRecord& Window2::staticRecord() { return fw::lookupClass("Window2.Window2", build); }
 
-void Window2::Layout() {
-    SetWidth(300);
-    SetHeight(200);
-    SetVisible(true);
+void Window2::Layout() { fw::SetProperties(*this, about::kWindowRecord); }
+
+void Window2::CreateControls() { fw::callMethod(*this, "_CreateControls0"); }
+
+void Window2::CreateControls0() {
+    design::createControl<fw::Label>(*this, "Label1", 18.0f, about::kLabel1);
+    design::createControl<fw::Label>(*this, "Label2", 0.0f, about::kLabel2);
+    design::createControl<fw::PushButton>(*this, "PushButton1", 0.0f, about::kPushButton1);
+    design::wireEvent(*this, "PushButton1", "Action", "PushButton1_Action", "( PushButton )");
+    design::createControl<fw::Label>(*this, "Label3", 9.0f, about::kLabel3);
+    design::wireEvent(*this, "Label3", "MouseDown", "Label3_MouseDown", "( Label, Int32, Int32 ) as Boolean");
+    design::createControl<fw::ComboBox>(*this, "ComboBox1", 0.0f, about::kComboBox1);
 }
 
-void Window2::CreateControls() {}
+fw::Ref<fw::Label> Window2::Label1() { return fw::checkedCast<fw::Label>(ControlByName("Label1")); }
+fw::Ref<fw::Label> Window2::Label2() { return fw::checkedCast<fw::Label>(ControlByName("Label2")); }
+fw::Ref<fw::PushButton> Window2::PushButton1() { return fw::checkedCast<fw::PushButton>(ControlByName("PushButton1")); }
+fw::Ref<fw::Label> Window2::Label3() { return fw::checkedCast<fw::Label>(ControlByName("Label3")); }
+fw::Ref<fw::ComboBox> Window2::ComboBox1() { return fw::checkedCast<fw::ComboBox>(ControlByName("ComboBox1")); }
+
+void Window2::PushButton1_Action(fw::Ref<fw::PushButton>) { Close(); }
+
+// The page opens and the window closes on every press, whatever the browser does.
+bool Window2::Label3_MouseDown(fw::Ref<fw::Label>, std::int32_t, std::int32_t) {
+    fw::ShowURL(std::string(kProductPage));
+    fw::deref(implicit::Window2()).Close();
+    return false;
+}
 
 } // namespace vantoro

@@ -1,0 +1,240 @@
+#include "framework/services.h"
+#include "framework/test_driver.h"
+#include "main_window/window1.h"
+#include "shell/implicit_instances.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+
+namespace {
+
+using fw::testing::click;
+using fw::testing::inspect;
+
+constexpr unsigned kWhite = 0xFFFFFF;
+
+// Eight teams, the strength presets, and the pairing popups picked top to
+// bottom, so the bracket is LSU v Alabama, Oklahoma State v Stanford, Oregon v
+// Arkansas, Boise State v Kansas State.
+void pairEightTeams(vantoro::Window1& w) {
+    const fw::Ref<fw::PopupMenu> teams[] = {w.PopupMenu1(), w.PopupMenu2(), w.PopupMenu3(), w.PopupMenu4(),
+                                            w.PopupMenu5(), w.PopupMenu6(), w.PopupMenu7(), w.PopupMenu8()};
+    for (int k = 0; k < 8; ++k) fw::testing::chooseRow(teams[k], k + 1);
+    click(w.CheckBox1());
+    click(w.CheckBox2());
+    const fw::Ref<fw::PopupMenu> pairing[] = {w.PopupMenu17(), w.PopupMenu18(), w.PopupMenu19(), w.PopupMenu20(),
+                                              w.PopupMenu21(), w.PopupMenu22(), w.PopupMenu23(), w.PopupMenu24()};
+    for (const auto& popup : pairing) fw::testing::chooseRow(popup, 1);
+}
+
+void playSevenGames(vantoro::Window1& w) {
+    for (const auto& play : {w.PushButton1(), w.PushButton2(), w.PushButton3(), w.PushButton4(), w.PushButton5(),
+                             w.PushButton6(), w.PushButton7()})
+        click(play);
+}
+
+int totalWins(fw::Listbox& list) {
+    int sum = 0;
+    for (int row = 0; row < list.ListCount(); ++row) sum += std::stoi(list.Cell(row, 1));
+    return sum;
+}
+
+bool enabled(const fw::Ref<fw::PushButton>& b) { return inspect(b).enabled; }
+
+// Lets the event loop run until `done` holds, for at most `ms` milliseconds.
+bool waitFor(const std::function<bool()>& done, int ms = 3000) {
+    for (int waited = 0; !done(); waited += 10) {
+        if (waited >= ms) return false;
+        fw::testing::wait(10);
+    }
+    return true;
+}
+
+long msSince(std::chrono::steady_clock::time_point t0) {
+    return static_cast<long>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0).count());
+}
+
+int openMainWindows() {
+    int n = 0;
+    for (const auto& win : fw::Window::openWindows()) n += win->classRecord().isA(vantoro::Window1::staticRecord());
+    return n;
+}
+
+// A main window as it opens: what Restart must give.
+void expectInitialState(vantoro::Window1& w) {
+    EXPECT_TRUE(w.isOpen());
+    EXPECT_TRUE(fw::testing::nativeShown(w));
+    EXPECT_EQ(w.listit, 0);
+    EXPECT_TRUE(w.team.empty());
+    EXPECT_EQ(fw::deref(w.Listbox1()).ListCount(), 0);
+    EXPECT_EQ(fw::deref(w.PopupMenu1()).ListCount(), 11);
+    EXPECT_EQ(fw::deref(w.PopupMenu1()).ListIndex(), 0);
+    EXPECT_EQ(fw::deref(w.PopupMenu16()).ListCount(), 10);
+    EXPECT_EQ(fw::deref(w.PopupMenu16()).Text(), "6");
+    EXPECT_EQ(fw::deref(w.PopupMenu17()).ListCount(), 0);
+    EXPECT_EQ(inspect(w.Label20()).text, "TEAM: TBA");
+    EXPECT_EQ(inspect(w.TextField1()).text, "");
+    EXPECT_FALSE(inspect(w.TextField1()).bold);
+    EXPECT_TRUE(enabled(w.PushButton8()));
+    for (const auto& b : {w.PushButton1(), w.PushButton7(), w.PushButton9(), w.PushButton10(), w.PushButton11()})
+        EXPECT_FALSE(enabled(b));
+    for (const auto& t : {w.Timer1(), w.Timer2(), w.Timer3()}) {
+        EXPECT_EQ(fw::deref(t).Mode(), 0);
+        EXPECT_FALSE(fw::deref(t).isArmed());
+    }
+}
+
+class Replay : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fw::seams::messageBoxTexts().clear();
+        fw::seams::setShiftKey(false);
+        w_ = vantoro::implicit::Window1();
+        pairEightTeams(*w_);
+        playSevenGames(*w_);
+        ASSERT_EQ(totalWins(fw::deref(w_->Listbox1())), 1);
+    }
+    void TearDown() override {
+        fw::seams::setShiftKey(std::nullopt);
+        EXPECT_TRUE(fw::seams::messageBoxTexts().empty());
+        auto current = vantoro::implicit::Window1();
+        current->Close();
+    }
+    fw::Ref<vantoro::Window1> w_;
+};
+
+TEST_F(Replay, ClearsTheBracketAndKeepsTheTally) {
+    vantoro::Window1& w = *w_;
+    const std::string counts0 = fw::deref(w.Listbox1()).Cell(0, 1);
+    click(w.PushButton9());
+
+    for (const auto& name : {w.Label10(), w.Label11(), w.Label15(), w.Label16(), w.Label20(), w.Label21()})
+        EXPECT_EQ(inspect(name).text, "TEAM: TBA");
+    for (const auto& strength : {w.Label12(), w.Label13(), w.Label17(), w.Label18(), w.Label22(), w.Label23()})
+        EXPECT_EQ(fw::deref(strength).Text(), "");
+    const fw::Ref<fw::TextField> scores[] = {w.TextField1(),  w.TextField2(),  w.TextField3(),  w.TextField4(),
+                                             w.TextField5(),  w.TextField6(),  w.TextField7(),  w.TextField8(),
+                                             w.TextField9(),  w.TextField10(), w.TextField11(), w.TextField12(),
+                                             w.TextField13(), w.TextField14()};
+    int bold = 0;
+    for (const auto& field : scores) {
+        EXPECT_EQ(inspect(field).text, "");
+        EXPECT_EQ(inspect(field).background, kWhite);
+        bold += inspect(field).bold;
+    }
+    EXPECT_EQ(bold, 7); // every game's winner keeps its bold text on white
+    for (const auto& play : {w.PushButton1(), w.PushButton2(), w.PushButton3(), w.PushButton4()})
+        EXPECT_TRUE(enabled(play));
+    for (const auto& b : {w.PushButton5(), w.PushButton6(), w.PushButton7(), w.PushButton9()}) EXPECT_FALSE(enabled(b));
+    EXPECT_TRUE(enabled(w.PushButton10()));
+    EXPECT_TRUE(enabled(w.PushButton11()));
+    EXPECT_EQ(fw::deref(w.Listbox1()).ListCount(), 8);
+    EXPECT_EQ(fw::deref(w.Listbox1()).Cell(0, 1), counts0);
+    EXPECT_EQ(totalWins(fw::deref(w.Listbox1())), 1);
+    EXPECT_EQ(fw::deref(w.PopupMenu17()).Text(), "LSU (1)_10");
+}
+
+TEST_F(Replay, ReplayAllPlaysOneTournamentAboutASecondLong) {
+    vantoro::Window1& w = *w_;
+    const auto t0 = std::chrono::steady_clock::now();
+    click(w.PushButton10());
+    // The opening games are played at once, the rest waits for the timers.
+    EXPECT_FALSE(enabled(w.PushButton10()));
+    EXPECT_FALSE(enabled(w.PushButton9()));
+    EXPECT_NE(inspect(w.TextField8()).text, "");
+    EXPECT_EQ(inspect(w.TextField9()).text, "");
+    EXPECT_TRUE(fw::deref(w.Timer1()).isArmed());
+
+    ASSERT_TRUE(waitFor([&] { return inspect(w.TextField12()).text != ""; }));
+    EXPECT_GE(msSince(t0), 450);
+    EXPECT_EQ(inspect(w.TextField13()).text, "");
+    ASSERT_TRUE(waitFor([&] { return enabled(w.PushButton9()); }));
+    EXPECT_GE(msSince(t0), 950);
+    EXPECT_NE(inspect(w.TextField13()).text, "");
+    EXPECT_EQ(totalWins(fw::deref(w.Listbox1())), 2);
+    for (const auto& b : {w.PushButton10(), w.PushButton11()}) EXPECT_TRUE(enabled(b));
+    for (const auto& t : {w.Timer1(), w.Timer2(), w.Timer3()}) EXPECT_FALSE(fw::deref(t).isArmed());
+    fw::testing::wait(700);
+    EXPECT_EQ(totalWins(fw::deref(w.Listbox1())), 2);
+}
+
+TEST_F(Replay, ShiftHeldAtTheFinalStartsTheNextChain) {
+    vantoro::Window1& w = *w_;
+    click(w.PushButton10());
+    fw::seams::setShiftKey(true);
+    ASSERT_TRUE(waitFor([&] { return fw::deref(w.Timer3()).isArmed(); }));
+    EXPECT_EQ(totalWins(fw::deref(w.Listbox1())), 2);
+    fw::seams::setShiftKey(false);
+    ASSERT_TRUE(waitFor([&] { return !enabled(w.PushButton10()); })); // the next chain is under way
+    ASSERT_TRUE(waitFor([&] { return enabled(w.PushButton10()); }));
+    EXPECT_EQ(totalWins(fw::deref(w.Listbox1())), 3);
+    EXPECT_FALSE(fw::deref(w.Timer3()).isArmed());
+}
+
+TEST_F(Replay, RestartOpensOneFreshWindowWithTheSameMenuBar) {
+    const fw::Ref<fw::MenuBar> bar = w_->GetMenuBar();
+    click(w_->PushButton8());
+    EXPECT_FALSE(w_->isOpen());
+    auto fresh = vantoro::implicit::Window1();
+    EXPECT_NE(fresh.get(), w_.get());
+    EXPECT_EQ(openMainWindows(), 1);
+    EXPECT_TRUE(fresh->GetMenuBar() == bar);
+    expectInitialState(*fresh);
+}
+
+TEST_F(Replay, RestartWhileTheChainWaitsPlaysNothingMore) {
+    click(w_->PushButton10());
+    const fw::Ref<fw::TextField> semiFinal = w_->TextField9(), final = w_->TextField13();
+    const fw::Ref<fw::Timer> timer1 = w_->Timer1();
+    click(w_->PushButton8());
+    EXPECT_FALSE(timer1->isArmed());
+    fw::testing::wait(1300);
+    EXPECT_EQ(semiFinal->Text(), "");
+    EXPECT_EQ(final->Text(), "");
+    EXPECT_EQ(openMainWindows(), 1);
+    expectInitialState(*vantoro::implicit::Window1());
+}
+
+// Clicks Restart from inside the first yield after `started` holds: in the
+// middle of a game's draws.
+void restartWhen(fw::Ref<vantoro::Window1> w, std::function<bool()> started) {
+    fw::testing::later(0, [w, started] {
+        if (!w->isOpen()) return;
+        if (started()) click(w->PushButton8());
+        else restartWhen(w, started);
+    });
+}
+
+TEST_F(Replay, RestartDuringAnOpeningGameAbandonsTheChain) {
+    const fw::Ref<fw::TextField> pasta = w_->TextField1(), salad = w_->TextField3();
+    const fw::Ref<fw::Timer> timer1 = w_->Timer1();
+    restartWhen(w_, [pasta] { return pasta->Text() == "0"; });
+    click(w_->PushButton10());
+    EXPECT_FALSE(w_->isOpen());
+    EXPECT_EQ(pasta->Text(), "0"); // stopped inside its draws
+    EXPECT_EQ(salad->Text(), "");
+    EXPECT_FALSE(timer1->isArmed());
+    fw::testing::wait(1200);
+    EXPECT_EQ(openMainWindows(), 1);
+    expectInitialState(*vantoro::implicit::Window1());
+}
+
+TEST_F(Replay, RestartDuringASemiFinalOfTheChainAbandonsIt) {
+    const fw::Ref<fw::TextField> china = w_->TextField9(), crystal = w_->TextField11(), final = w_->TextField13();
+    const fw::Ref<fw::Timer> timer2 = w_->Timer2();
+    click(w_->PushButton10());
+    restartWhen(w_, [china] { return china->Text() == "0"; });
+    ASSERT_TRUE(waitFor([this] { return !w_->isOpen(); }));
+    fw::testing::wait(1200);
+    EXPECT_EQ(china->Text(), "0");
+    EXPECT_EQ(crystal->Text(), "");
+    EXPECT_EQ(final->Text(), "");
+    EXPECT_FALSE(timer2->isArmed());
+    EXPECT_EQ(openMainWindows(), 1);
+    expectInitialState(*vantoro::implicit::Window1());
+}
+
+} // namespace

@@ -1,0 +1,95 @@
+#include "tournament/bowl_game.h"
+
+#include "framework/random.h"
+#include "framework/runtime.h"
+#include "framework/text.h"
+#include "tournament/bowl_core.h"
+
+namespace vantoro {
+
+namespace {
+
+constexpr fw::Color kWinnerColour{255, 152, 51};
+
+struct Team {
+    std::string row;
+    std::int32_t strength = 0;
+};
+
+// A team entry such as "Oklahoma State (0.9333)_9": the strength after the
+// last "_", the team row before it.
+Team teamFromEntry(const std::string& entry) {
+    std::vector<std::string> parts = fw::Split(entry, "_");
+    Team team;
+    team.strength = fw::ToInt32(fw::Val(parts.back()));
+    parts.pop_back();
+    if (!parts.empty()) team.row = parts.back();
+    return team;
+}
+
+Team teamFromSlot(Window1& window, const BracketSlot& slot) {
+    Team team;
+    team.strength = fw::ToInt32(fw::Val(fw::deref((window.*slot.strength)()).Text()));
+    team.row = fw::deref((window.*slot.name)()).Text();
+    return team;
+}
+
+bowl::Draw drawFrom(fw::Random& generator) {
+    return [&generator](std::int32_t min, std::int32_t max) { return generator.InRange(min, max); };
+}
+
+} // namespace
+
+GameEnd playBowlGame(Window1& window, const fw::Ref<fw::PushButton>& play, const BowlGame& game) {
+    fw::Random teamAGenerator;
+    fw::Random teamBGenerator;
+    fw::Random ceilingGenerator;
+    const std::int32_t ceiling = bowl::drawCeiling(drawFrom(ceilingGenerator));
+
+    fw::deref((window.*game.scoreA)()).SetText("0");
+    fw::deref((window.*game.scoreB)()).SetText("0");
+
+    Team a, b;
+    if (game.pairingB) {
+        // An opening game waits until its second team is chosen.
+        if (fw::deref((window.*game.pairingB)()).ListIndex() < 1) return {};
+        a = teamFromEntry(fw::deref((window.*game.pairingA)()).Text());
+        b = teamFromEntry(fw::deref((window.*game.pairingB)()).Text());
+    } else {
+        a = teamFromSlot(window, game.slotA);
+        b = teamFromSlot(window, game.slotB);
+    }
+
+    const bowl::Bests bests = bowl::playDraws(a.strength, b.strength, ceiling, drawFrom(teamAGenerator),
+                                              drawFrom(teamBGenerator), [] { fw::runtime::yield(); });
+    if (bests.outcome == bowl::Outcome::NotPlayed) return {};
+
+    GameEnd end;
+    end.played = true;
+    if (bests.outcome == bowl::Outcome::Tie) {
+        // The replay runs the whole game again inside this call and shows its
+        // own result; this run shows nothing.
+        fw::deref(play).Push();
+    } else {
+        const bool aWins = bests.outcome == bowl::Outcome::TeamA;
+        fw::deref((window.*game.scoreA)()).SetText(fw::Str(std::int64_t{bests.bestA}));
+        fw::deref((window.*game.scoreB)()).SetText(fw::Str(std::int64_t{bests.bestB}));
+        const FieldAccessor winnerField = aWins ? game.scoreA : game.scoreB;
+        fw::deref((window.*winnerField)()).SetBold(true);
+        fw::deref((window.*winnerField)()).SetBackColor(kWinnerColour);
+        const Team& winner = aWins ? a : b;
+        if (game.next.name) {
+            fw::deref((window.*game.next.name)()).SetText(winner.row);
+            fw::deref((window.*game.next.strength)()).SetText(fw::Str(std::int64_t{winner.strength}));
+        }
+        end.winnerRow = winner.row;
+    }
+
+    fw::deref(play).SetEnabled(false);
+    // Whichever of the two feeding games finishes second opens the next game.
+    if (game.nextPlay && !fw::deref((window.*game.nextOtherStrength)()).Text().empty())
+        fw::deref((window.*game.nextPlay)()).SetEnabled(true);
+    return end;
+}
+
+} // namespace vantoro
