@@ -20,6 +20,10 @@
 #include <QTimer>
 
 #include <cstdlib>
+#include <string>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fw::testing {
 
@@ -40,7 +44,13 @@ unsigned rgbOf(const QColor& c) { return (unsigned(c.red()) << 16) | (unsigned(c
 
 void startHeadless() {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    if (!std::getenv("XDG_RUNTIME_DIR")) setenv("XDG_RUNTIME_DIR", "/tmp", 1);
+    if (!std::getenv("XDG_RUNTIME_DIR")) {
+        // Qt wants a private runtime folder; a headless run has none of its own.
+        static const std::string folder = "/tmp/vantoro-tests-" + std::to_string(getuid());
+        mkdir(folder.c_str(), 0700);
+        chmod(folder.c_str(), 0700);
+        setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
+    }
     static int argc = 1;
     static char name[] = "vantoro_tests";
     static char* argv[] = {name, nullptr};
