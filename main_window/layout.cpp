@@ -3,6 +3,7 @@
 #include "main_window/design.h"
 #include "main_window/window1.h"
 #include "main_window/window_timers.h"
+#include "shell/designed_controls.h"
 #include "shell/implicit_instances.h"
 #include "shell/menu_bar1.h"
 
@@ -60,10 +61,8 @@ void createControl(Window1& window, const ControlDesign& d) {
     fw::SetProperties(fw::deref(window.ControlByName(name)), d.record);
     for (std::string_view event : d.events) {
         if (event.empty()) continue;
-        auto control = fw::checkedCast<fw::Control>(window.ControlByName(name));
-        const std::string method = name + "_" + std::string(event);
-        fw::deref(control).AddEventHandler(
-            std::string(event), fw::createDelegate(fw::Ref<fw::Object>(&window), method, handlerSignature(d.kind, event)));
+        design::wireEvent(window, name, std::string(event), name + "_" + std::string(event),
+                          handlerSignature(d.kind, event));
     }
 }
 
