@@ -94,9 +94,19 @@ Value Control::raiseEvent(const std::string& event, std::vector<Value> args) {
 }
 
 void Control::raiseUserEvent(const std::string& event, std::vector<Value> args) {
-    Ref<Control> self(this);
-    runtime::dispatch([&] { raiseEvent(event, std::move(args)); });
+    runtime::dispatch([self = Ref<Control>(this), event, args = std::move(args)]() mutable {
+        // It may have waited for another handler, which can have disabled the
+        // control or closed its window meanwhile: then the user's act is void.
+        if (self->takesUserInput()) self->raiseEvent(event, std::move(args));
+    });
 }
+
+bool Control::takesUserInput() const {
+    Window* w = window();
+    return w && w->isOpen();
+}
+
+bool RectControl::takesUserInput() const { return Control::takesUserInput() && enabled_ && visible_; }
 
 PropertyValue Control::stored(const std::string& key) const {
     auto it = stored_.find(key);

@@ -38,8 +38,13 @@ public:
     // result; nothing happens when no handler is attached.
     Value raiseEvent(const std::string& event, std::vector<Value> args = {});
     // The same for an event the user raised from the event loop: what escapes
-    // the handler is reported and the program goes on.
+    // the handler is reported and the program goes on. While another handler
+    // runs, the event waits for it and is then raised only if the control still
+    // takes input.
     void raiseUserEvent(const std::string& event, std::vector<Value> args = {});
+    // Whether the user can act on the control now: its window is open (and a
+    // visible control is enabled and shown).
+    virtual bool takesUserInput() const;
 
     // Values of keys that have no behaviour of their own (help tags, data
     // bindings and the like) are kept as set.
@@ -104,6 +109,7 @@ public:
     void SetTabIndex(std::int32_t v) { tabIndex_ = v; }
 
     void attach(Window& window, QWidget* content) override;
+    bool takesUserInput() const override;
 
     // Text without a set size takes the framework's default size, in pixels.
     static constexpr double kDefaultTextSize = 12.0;

@@ -116,9 +116,7 @@ std::string nativeShortcut(const std::string& shortcut) {
 }
 
 void chooseMenuItem(const Ref<MenuItem>& item, Window* window) {
-    Ref<MenuItem> keep = item;
-    Ref<Window> first(window);
-    runtime::dispatch([&] {
+    runtime::dispatch([item, first = Ref<Window>(window)] {
         if (first && first->isOpen() && first->handleMenuCommand(item->Name())) return;
         for (const Ref<Window>& w : Window::openWindows())
             if (w != first && w->hasMenuHandler(item->Name()) && w->handleMenuCommand(item->Name())) return;

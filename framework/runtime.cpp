@@ -6,8 +6,12 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
 
 #include <cstdlib>
+#include <deque>
 #include <memory>
 
 namespace fw::runtime {
@@ -20,6 +24,14 @@ struct State {
     std::vector<void*> pluginTable;
     bool pluginTableAllocated = false;
     std::vector<Window*> runningHandlers;
+    // Handlers raised by the event loop (or the start-up routine) now running:
+    // 0 or 1, since one that comes while another runs waits.
+    int depth = 0;
+    // What came while a handler ran (user input, timer firings, other handlers),
+    // in its order, delivered when the outermost handler returns.
+    std::deque<std::function<void()>> waiting;
+    bool delivering = false;
+    std::unique_ptr<QObject> inputGate;
     int exitCode = 0;
     // Keeps argc alive for QApplication, which holds a reference to it.
     int argc = 1;
@@ -30,6 +42,65 @@ State& state() {
     static State s;
     return s;
 }
+
+bool isUserInput(QEvent::Type type) {
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonRelease:
+    case QEvent::NonClientAreaMouseButtonDblClick:
+    case QEvent::NonClientAreaMouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Whether `target` is part of the modal box that the running handler shows:
+// the box takes the user's input while everything else waits.
+bool inModalBox(QObject* target) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return false;
+    if (target->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(target);
+        return widget == modal || modal->isAncestorOf(widget);
+    }
+    if (target->isWindowType()) return static_cast<QWindow*>(target) == modal->windowHandle();
+    return false;
+}
+
+// Holds back user input that reaches the program while a handler runs, by
+// whatever path it comes, and hands it on, in its order, when the handler
+// returns. Real input from the window system already waits in its queue (the
+// yield excludes it); this catches what is sent to a widget directly.
+class InputGate : public QObject {
+protected:
+    bool eventFilter(QObject* target, QEvent* event) override {
+        State& s = state();
+        if (s.depth == 0 || !isUserInput(event->type()) || inModalBox(target)) return false;
+        std::shared_ptr<QEvent> copy(event->clone());
+        QPointer<QObject> to(target);
+        s.waiting.push_back([to, copy] {
+            if (to) QCoreApplication::sendEvent(to, copy.get());
+        });
+        return true;
+    }
+};
 } // namespace
 
 bool displayAvailable() {
@@ -49,6 +120,8 @@ void init(int& argc, char** argv) {
     s.app = std::make_unique<QApplication>(s.argc, s.argv.data());
     // The program quits only through its Quit item, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
+    s.inputGate = std::make_unique<InputGate>();
+    s.app->installEventFilter(s.inputGate.get());
 }
 
 bool isInitialised() { return QCoreApplication::instance() != nullptr; }
@@ -57,6 +130,9 @@ int exit() {
     State& s = state();
     s.exceptionHelper = nullptr;
     s.appObject = nullptr;
+    s.waiting.clear();
+    if (s.app && s.inputGate) s.app->removeEventFilter(s.inputGate.get());
+    s.inputGate.reset();
     // Windows closed at shut-down are deleted before the runtime goes.
     if (s.app) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     s.app.reset();
@@ -105,15 +181,50 @@ void runGuarded(const std::function<void()>& fn) {
 }
 } // namespace
 
+namespace {
+// Hands on what came while a handler ran, oldest first. Each may run a handler
+// of its own, after which the next one goes on.
+void deliverWaiting() {
+    State& s = state();
+    if (s.delivering || s.depth > 0) return;
+    s.delivering = true;
+    while (!s.waiting.empty() && s.depth == 0) {
+        std::function<void()> next = std::move(s.waiting.front());
+        s.waiting.pop_front();
+        next();
+    }
+    s.delivering = false;
+}
+
+// Runs one handler as the outermost one, then delivers what waited for it.
+void runOutermost(const std::function<void()>& fn) {
+    State& s = state();
+    struct Depth {
+        int& depth;
+        explicit Depth(int& d) : depth(d) { ++depth; }
+        ~Depth() { --depth; }
+    };
+    {
+        Depth running(s.depth);
+        runGuarded(fn);
+    }
+    deliverWaiting();
+}
+} // namespace
+
 void runFrameworkInitialization(const Ref<Delegate>& startup) {
-    runGuarded([&] { startup->invoke({}); });
+    runOutermost([&] { startup->invoke({}); });
 }
 
 void run() {
     if (QCoreApplication::instance()) state().exitCode = QCoreApplication::exec();
 }
 
-void quit() { QCoreApplication::exit(0); }
+void quit() {
+    // Input that waited for the handler choosing Quit is not delivered any more.
+    state().waiting.clear();
+    QCoreApplication::exit(0);
+}
 
 void unhandledException(const std::string& exceptionClass, const std::string& message) {
     (void)message;
@@ -134,14 +245,23 @@ int pluginEntrypointCount() {
     return state().pluginTableAllocated ? static_cast<int>(state().pluginTable.size()) : -1;
 }
 
-void dispatch(const std::function<void()>& handler) { runGuarded(handler); }
+void dispatch(std::function<void()> handler) {
+    State& s = state();
+    if (s.depth > 0) {
+        s.waiting.push_back([h = std::move(handler)]() mutable { dispatch(std::move(h)); });
+        return;
+    }
+    runOutermost(handler);
+}
+
+bool handlerRunning() { return state().depth > 0; }
 
 HandlerScope::HandlerScope(Window* window) { state().runningHandlers.push_back(window); }
 HandlerScope::~HandlerScope() { state().runningHandlers.pop_back(); }
 
 void yield() {
     if (!QCoreApplication::instance()) return;
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     const auto& running = state().runningHandlers;
     if (!running.empty() && running.back() && !running.back()->isOpen()) throw HandlerAbandoned{};
 }

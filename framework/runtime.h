@@ -54,11 +54,16 @@ void allocatePluginEntrypointsTable(int entries);
 int pluginEntrypointCount();
 
 // Runs an event handler that the event loop raised (a click, a timer, a menu
-// command): exceptions that escape it are reported and the loop goes on.
-void dispatch(const std::function<void()>& handler);
+// command): exceptions that escape it are reported and the loop goes on. Only
+// one such handler runs at a time: one that comes while another runs (from
+// inside its yield) waits, and the waiting ones run in their order as soon as
+// the outermost handler returns. `handler` must therefore own what it uses.
+void dispatch(std::function<void()> handler);
+// Whether a handler raised by the event loop, or the start-up routine, is running.
+bool handlerRunning();
 
 // Marks a handler of `window` as running, so a yield inside it can tell that
-// the window closed meanwhile.
+// the handler closed its own window meanwhile.
 class HandlerScope {
 public:
     explicit HandlerScope(Window* window);
@@ -67,9 +72,11 @@ public:
     HandlerScope& operator=(const HandlerScope&) = delete;
 };
 
-// The cooperative yield: lets the event loop run once. If the window whose
-// handler is running was closed meanwhile, the handler is abandoned quietly:
-// nothing of a closed window may go on playing.
+// The cooperative yield: lets windows repaint and the system do its own work.
+// User input and timer firings wait until the running handler returns, so no
+// handler ever runs inside another's yield. If the handler has closed its own
+// window meanwhile, it is abandoned quietly: nothing of a closed window may go
+// on playing.
 void yield();
 
 // Thrown by yield to abandon the handlers of a closed window; dispatch swallows it.

@@ -32,8 +32,9 @@ protected:
         }
         event->ignore();
         if (!w->CloseButton()) return;
-        Ref<Window> keep(w);
-        runtime::dispatch([&] { keep->Close(); });
+        runtime::dispatch([keep = Ref<Window>(w)] {
+            if (keep->isOpen()) keep->Close();
+        });
     }
 
 private:

@@ -10,6 +10,7 @@ namespace vantoro {
 namespace {
 
 constexpr fw::Color kWinnerColour{255, 152, 51};
+constexpr fw::Color kWhite{255, 255, 255};
 
 struct Team {
     std::string row;
@@ -77,6 +78,10 @@ GameEnd playBowlGame(Window1& window, const fw::Ref<fw::PushButton>& play, const
         const FieldAccessor winnerField = aWins ? game.scoreA : game.scoreB;
         fw::deref((window.*winnerField)()).SetBold(true);
         fw::deref((window.*winnerField)()).SetBackColor(kWinnerColour);
+        // A game played again (the last pairing picked anew) may have marked
+        // the other side before: one winner shows, never two.
+        const FieldAccessor loserField = aWins ? game.scoreB : game.scoreA;
+        fw::deref((window.*loserField)()).SetBackColor(kWhite);
         const Team& winner = aWins ? a : b;
         if (game.next.name) {
             fw::deref((window.*game.next.name)()).SetText(winner.row);

@@ -1,5 +1,7 @@
 #include "framework/controls/check_box.h"
 
+#include "framework/runtime.h"
+
 #include <QCheckBox>
 
 namespace fw {
@@ -39,8 +41,14 @@ void CheckBox::SetValue(bool v) {
 }
 
 void CheckBox::userClicked(bool checked) {
-    value_ = checked;
-    raiseUserEvent("Action");
+    // The tick counts when the click is delivered: it may wait for a running
+    // handler, and a box disabled meanwhile takes none.
+    SetValue(value_);
+    runtime::dispatch([self = Ref<CheckBox>(this), checked] {
+        if (!self->takesUserInput()) return;
+        self->SetValue(checked);
+        self->raiseEvent("Action");
+    });
 }
 
 } // namespace fw

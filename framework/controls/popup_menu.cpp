@@ -1,5 +1,7 @@
 #include "framework/controls/popup_menu.h"
 
+#include "framework/runtime.h"
+
 #include <QComboBox>
 
 namespace fw {
@@ -59,11 +61,15 @@ void PopupMenu::SetInitialValue(std::string v) {
 }
 
 void PopupMenu::userSelected(std::int32_t index) {
-    if (index == listIndex_) return;
-    Ref<PopupMenu> self(this);
-    listIndex_ = index;
+    // The pick shows and counts when it is delivered: it may wait for a running
+    // handler, and a popup disabled meanwhile takes none.
     showSelection();
-    raiseUserEvent("Change");
+    runtime::dispatch([self = Ref<PopupMenu>(this), index] {
+        if (!self->takesUserInput() || index == self->listIndex_ || index < 0 || index >= self->ListCount()) return;
+        self->listIndex_ = index;
+        self->showSelection();
+        self->raiseEvent("Change");
+    });
 }
 
 void PopupMenu::showSelection() {

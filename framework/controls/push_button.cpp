@@ -32,6 +32,11 @@ void PushButton::SetCaption(std::string v) {
     if (auto* button = static_cast<QPushButton*>(widget())) button->setText(QString::fromStdString(caption_));
 }
 
-void PushButton::Push() { raiseEvent("Action"); }
+void PushButton::Push() {
+    // A disabled button does nothing, pushed or clicked: a game played by hand
+    // while the chain waited is not played again by the chain.
+    if (!Enabled()) return;
+    raiseEvent("Action");
+}
 
 } // namespace fw

@@ -1,5 +1,6 @@
 // A push button. Push raises Action at once, inside the caller, also from
-// within the button's own handler; a click raises the same handler.
+// within the button's own handler, when the button is enabled; a click raises
+// the same handler.
 #pragma once
 
 #include "framework/control.h"

@@ -1,5 +1,6 @@
 #include "framework/controls/timer.h"
 
+#include "framework/runtime.h"
 #include "framework/window.h"
 
 #include <QTimer>
@@ -41,8 +42,12 @@ Timer::~Timer() = default;
 
 void Timer::SetMode(std::int32_t mode) {
     mode_ = mode;
-    if (mode_ == 0) clock_->timer.stop();
-    else Reset();
+    if (mode_ == 0) {
+        ++armings_;
+        clock_->timer.stop();
+    } else {
+        Reset();
+    }
 }
 
 void Timer::SetPeriod(std::int32_t ms) {
@@ -53,6 +58,7 @@ void Timer::SetPeriod(std::int32_t ms) {
 void Timer::Reset() {
     if (mode_ == 0) return;
     if (Window* w = window(); !w || !w->isOpen()) return;
+    ++armings_;
     clock_->timer.start(std::max<std::int32_t>(period_, 0));
 }
 
@@ -64,11 +70,15 @@ void Timer::windowClosed() {
 }
 
 void Timer::fire() {
-    Window* w = window();
-    if (!w || !w->isOpen()) return;
-    // A single shot is off once it has fired.
-    if (mode_ == 1) mode_ = 0;
-    raiseUserEvent("Action");
+    // The firing waits while another handler runs; it is void if the timer was
+    // armed again or turned off meanwhile, or its window closed.
+    runtime::dispatch([self = Ref<Timer>(this), arming = armings_] {
+        Window* w = self->window();
+        if (!w || !w->isOpen() || self->armings_ != arming || self->mode_ == 0) return;
+        // A single shot is off once it has fired.
+        if (self->mode_ == 1) self->mode_ = 0;
+        self->raiseEvent("Action");
+    });
 }
 
 } // namespace fw

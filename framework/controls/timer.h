@@ -30,6 +30,8 @@ private:
     std::unique_ptr<Clock> clock_;
     std::int32_t mode_ = 0;
     std::int32_t period_ = 1000;
+    // Counts armings and turnings-off, so a firing that waited can tell it is stale.
+    std::uint64_t armings_ = 0;
 };
 
 // What a window needs of a child that is not a visible control: its owner and index.

@@ -195,10 +195,12 @@ TEST_F(ResultsFile, ANameTakenByAFolderOrALinkIsNotWrittenThrough) {
     EXPECT_TRUE(saveListEnabled());
 }
 
-TEST_F(ResultsFile, RestartDuringTheSaveWritesNoFile) {
+// Restart clicked while the file is written waits for the save to end: the
+// block is whole, then the window starts afresh.
+TEST_F(ResultsFile, RestartDuringTheSaveActsAfterIt) {
     fw::testing::later(0, [this] { fw::testing::click(w_->PushButton8()); });
     save("fan");
-    EXPECT_TRUE(fs::is_empty(folder_));
+    EXPECT_EQ(readFile(folder_ / "fan-12-8-26.txt"), expectedBlock({"3", "0", "1", "0", "10", "0", "0", "2"}));
     EXPECT_FALSE(w_->isOpen());
     auto fresh = vantoro::implicit::Window1();
     EXPECT_NE(fresh.get(), w_.get());

@@ -226,9 +226,18 @@ TEST_F(Tournament, TheLastPopupBackOnChooseStillGivesItsTeamARow) {
 
 // Only the ReplayAll chain pushes a button whose game is not ready.
 TEST_F(Tournament, GamesWithoutTeamsAreNotPlayed) {
-    w->PushButton1()->Push();
-    w->PushButton5()->Push();
-    w->PushButton7()->Push();
+    // Pushing a disabled button does nothing at all.
+    for (const auto& play : {w->PushButton1(), w->PushButton5(), w->PushButton7()}) {
+        ASSERT_FALSE(play->Enabled());
+        play->Push();
+    }
+    EXPECT_EQ(w->TextField1()->Text(), "");
+    EXPECT_EQ(w->TextField9()->Text(), "");
+    // Enabled without teams, the games draw their ceiling and stop.
+    for (const auto& play : {w->PushButton1(), w->PushButton5(), w->PushButton7()}) {
+        play->SetEnabled(true);
+        play->Push();
+    }
     EXPECT_EQ(w->TextField1()->Text(), "0");
     EXPECT_EQ(w->TextField9()->Text(), "0");
     EXPECT_EQ(w->TextField10()->Text(), "0");
