@@ -1,4 +1,5 @@
 #include "framework/files.h"
+#include "framework/runtime.h"
 #include "framework/services.h"
 #include "framework/test_driver.h"
 #include "main_window/window1.h"
@@ -193,6 +194,30 @@ TEST_F(ResultsFile, ANameTakenByAFolderOrALinkIsNotWrittenThrough) {
     save("fan");
     EXPECT_EQ(readFile(root_ / "outside.txt"), "x");
     EXPECT_TRUE(saveListEnabled());
+}
+
+// A fast double-click on Save_List: the second click waits for the first
+// save, finds Save_List disabled and writes nothing. On a new file and on an
+// existing one, each save lands one whole block.
+TEST_F(ResultsFile, ADoubleClickSavesOneBlock) {
+    const std::string block = expectedBlock({"3", "0", "1", "0", "10", "0", "0", "2"});
+    for (int save = 1; save <= 2; ++save) {
+        fw::deref(w_->TextField15()).SetText("fan");
+        fw::deref(w_->PushButton11()).SetEnabled(true);
+        bool inside = false;
+        fw::testing::later(0, [this, &inside] {
+            inside = fw::runtime::handlerRunning();
+            fw::testing::click(w_->PushButton11());
+        });
+        fw::testing::click(w_->PushButton11());
+        fw::testing::processEvents();
+        EXPECT_TRUE(inside);
+        std::string expected;
+        for (int k = 0; k < save; ++k) expected += block;
+        EXPECT_EQ(readFile(folder_ / "fan-12-8-26.txt"), expected);
+        EXPECT_FALSE(saveListEnabled());
+    }
+    EXPECT_TRUE(fw::seams::messageBoxTexts().empty());
 }
 
 // Restart clicked while the file is written waits for the save to end: the

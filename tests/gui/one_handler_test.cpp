@@ -1,0 +1,131 @@
+// One handler at a time: a click, a pick or a timer that comes while a handler
+// runs (inside its yields) waits for it, so no game, confirmation or chain step
+// runs inside another and nothing is played, confirmed or counted twice.
+#include "framework/runtime.h"
+#include "tournament_steps.h"
+
+#include <memory>
+
+using fw::testing::chooseRow;
+using fw::testing::click;
+using fw::testing::inspect;
+using tournament_steps::run;
+using tournament_steps::operator+;
+
+namespace {
+constexpr unsigned kWinnerColour = 0xFF9833;
+
+int totalWins(fw::Listbox& list) {
+    int sum = 0;
+    for (int row = 0; row < list.ListCount(); ++row) sum += std::stoi(list.Cell(row, 1));
+    return sum;
+}
+
+int orangeFields(const fw::Ref<fw::TextField>& a, const fw::Ref<fw::TextField>& b) {
+    return (inspect(a).background == kWinnerColour) + (inspect(b).background == kWinnerColour);
+}
+
+// Clicks `control`, and once more from inside the first yield of the handler
+// that the click runs, as the second half of a fast double-click arrives.
+// Returns whether the second click did come while that handler ran.
+bool doubleClick(const fw::Ref<fw::Object>& control) {
+    auto inside = std::make_shared<bool>(false);
+    fw::testing::later(0, [control, inside] {
+        *inside = fw::runtime::handlerRunning();
+        click(control);
+    });
+    click(control);
+    fw::testing::processEvents();
+    return *inside;
+}
+} // namespace
+
+class OneHandlerAtATime : public tournament_steps::TournamentTest {};
+
+TEST_F(OneHandlerAtATime, ADoubleClickConfirmsPlaysAndCountsOnce) {
+    fw::seams::setShiftKey(false);
+    chooseTeamsInListOrder();
+    click(w->CheckBox1());
+
+    // The second DONE box: the eight entries once.
+    EXPECT_TRUE(doubleClick(w->CheckBox2()));
+    EXPECT_EQ(w->team.size(), 8u);
+    EXPECT_EQ(w->PopupMenu17()->ListCount(), 9);
+    EXPECT_TRUE(inspect(w->CheckBox2()).checked);
+    EXPECT_FALSE(inspect(w->CheckBox2()).enabled);
+    pairInOrder();
+
+    // Every game: one winner field, and the final one win.
+    const std::pair<fw::Ref<fw::PushButton>, std::pair<fw::Ref<fw::TextField>, fw::Ref<fw::TextField>>> games[] = {
+        {w->PushButton1(), {w->TextField1(), w->TextField2()}},   {w->PushButton2(), {w->TextField3(), w->TextField4()}},
+        {w->PushButton3(), {w->TextField5(), w->TextField6()}},   {w->PushButton4(), {w->TextField7(), w->TextField8()}},
+        {w->PushButton5(), {w->TextField9(), w->TextField10()}},  {w->PushButton6(), {w->TextField11(), w->TextField12()}},
+        {w->PushButton7(), {w->TextField13(), w->TextField14()}},
+    };
+    for (const auto& [play, fields] : games) {
+        EXPECT_TRUE(doubleClick(play)) << play->Name();
+        EXPECT_EQ(orangeFields(fields.first, fields.second), 1) << play->Name();
+        EXPECT_FALSE(play->Enabled());
+    }
+    EXPECT_EQ(totalWins(*w->Listbox1()), 1);
+    EXPECT_TRUE(fw::seams::messageBoxTexts().empty());
+}
+
+// A chain step that comes due while a game played by hand is still running
+// waits for it, and then does not play that game again.
+TEST_F(OneHandlerAtATime, AChainTimerWaitsForAGamePlayedByHand) {
+    fw::seams::setShiftKey(false);
+    playToTheFinal();
+    click(w->PushButton7());
+    ASSERT_EQ(totalWins(*w->Listbox1()), 1);
+
+    click(w->PushButton10());
+    ASSERT_TRUE(w->Timer1()->isArmed());
+    // Play 5 by hand; inside its first yield, Timer1 comes due.
+    const fw::Ref<fw::Timer> timer1 = w->Timer1();
+    const fw::Ref<fw::TextField> crystal = w->TextField11();
+    auto crystalWhileDue = std::make_shared<std::string>("not reached");
+    fw::testing::later(0, [crystal, crystalWhileDue] {
+        fw::testing::wait(600);
+        *crystalWhileDue = crystal->Text();
+    });
+    click(w->PushButton5());
+    EXPECT_EQ(*crystalWhileDue, "");
+    // The chain's step ran only after the hand-played game: it played the
+    // Crystal Bowl, left the China Bowl as decided by hand and armed Timer2.
+    EXPECT_FALSE(timer1->isArmed());
+    EXPECT_GE(std::stoi(crystal->Text()), 2);
+    EXPECT_EQ(orangeFields(w->TextField9(), w->TextField10()), 1);
+    EXPECT_TRUE(w->Timer2()->isArmed());
+    for (int i = 0; i < 300 && !w->PushButton10()->Enabled(); ++i) fw::testing::wait(10);
+    EXPECT_EQ(totalWins(*w->Listbox1()), 2);
+
+    // Play 5, 6 and 7 by hand while the chain waits: the chain pushes only
+    // disabled buttons afterwards, and the tally grows by one.
+    click(w->PushButton10());
+    click(w->PushButton5());
+    click(w->PushButton6());
+    click(w->PushButton7());
+    EXPECT_EQ(totalWins(*w->Listbox1()), 3);
+    fw::testing::wait(1300);
+    EXPECT_FALSE(w->Timer1()->isArmed());
+    EXPECT_FALSE(w->Timer2()->isArmed());
+    EXPECT_EQ(totalWins(*w->Listbox1()), 3);
+}
+
+// The Soup Bowl played again after its last pairing popup is picked anew:
+// only the new winner shows orange.
+TEST_F(OneHandlerAtATime, AGamePlayedAgainShowsOneWinner) {
+    readyAllOpeningGames();
+    const std::int32_t a = 7, b = 7; // Boise State and Kansas State
+    fw::seams::scriptRandom(run(40, a, 30, b, 10));
+    click(w->PushButton4());
+    EXPECT_EQ(inspect(w->TextField7()).background, kWinnerColour);
+    chooseRow(w->PopupMenu24(), 0);
+    chooseRow(w->PopupMenu24(), 1);
+    fw::seams::scriptRandom(run(40, a, 10, b, 30));
+    click(w->PushButton4());
+    EXPECT_EQ(inspect(w->TextField8()).background, kWinnerColour);
+    EXPECT_EQ(orangeFields(w->TextField7(), w->TextField8()), 1);
+    EXPECT_TRUE(inspect(w->TextField7()).bold); // its bold stays
+}
