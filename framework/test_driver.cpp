@@ -188,6 +188,14 @@ void focus(const Ref<Object>& control) {
     w->setFocus(Qt::OtherFocusReason);
 }
 
+bool hasFocus(const Ref<Object>& control) { return requireWidget(control)->hasFocus(); }
+
+void pressKeysIn(const Ref<Object>& control, const std::string& keys) {
+    const QKeySequence seq(QString::fromStdString(keys));
+    if (seq.isEmpty()) return;
+    QTest::keyClick(requireWidget(control), seq[0].key(), seq[0].keyboardModifiers());
+}
+
 bool screenshot(const Window& window, const std::string& path) {
     QMainWindow* native = window.nativeWindow();
     if (!native) return false;

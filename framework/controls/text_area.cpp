@@ -24,7 +24,7 @@ std::unique_ptr<ClassRecord> build() {
         props::stored("HideSelection", "b"),
         props::stored("Mask", "s"),
         props::stored("LimitText", "i4"),
-        props::stored("AcceptTabs", "b"),
+        props::row<T, bool>("AcceptTabs", "b", &T::AcceptTabs, &T::SetAcceptTabs),
         props::stored("Alignment", "i4"),
         props::stored("AutomaticallyCheckSpelling", "b"),
     };
@@ -38,6 +38,7 @@ QWidget* TextArea::createWidget(QWidget* content) {
     auto* edit = new QTextEdit(content);
     edit->setAcceptRichText(false);
     edit->setLineWrapMode(QTextEdit::WidgetWidth);
+    edit->setTabChangesFocus(!acceptTabs_);
     return edit;
 }
 
@@ -72,10 +73,16 @@ void TextArea::SetScrollBarHorizontal(bool v) {
     applyOptions();
 }
 
+void TextArea::SetAcceptTabs(bool v) {
+    acceptTabs_ = v;
+    applyOptions();
+}
+
 void TextArea::applyOptions() {
     auto* edit = static_cast<QTextEdit*>(widget());
     if (!edit) return;
     edit->setReadOnly(readOnly_);
+    edit->setTabChangesFocus(!acceptTabs_);
     edit->setVerticalScrollBarPolicy(scrollVertical_ ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     edit->setHorizontalScrollBarPolicy(scrollHorizontal_ ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 }

@@ -176,4 +176,29 @@ TEST_F(InstructionsWindow, CloseBoxAlsoDiscardsTheTypedText) {
     EXPECT_TRUE(fw::seams::messageBoxTexts().empty());
 }
 
+TEST_F(InstructionsWindow, TabMovesTheFocusOnUnlessTheAreaAcceptsTabs) {
+    auto w = chooseInstructions();
+    ASSERT_TRUE(w);
+    ASSERT_TRUE(fw::testing::activate(*w));
+    const fw::Ref<fw::Object> area(w->TextArea1().get());
+    const fw::Ref<fw::Object> ok(w->PushButton1().get());
+    EXPECT_FALSE(w->TextArea1()->AcceptTabs());
+
+    fw::testing::typeText(area, "\t");
+    EXPECT_EQ(w->TextArea1()->Text(), kText);
+    EXPECT_TRUE(fw::testing::hasFocus(ok));
+    EXPECT_FALSE(fw::testing::hasFocus(area));
+
+    fw::testing::pressKeysIn(ok, "Shift+Tab");
+    EXPECT_TRUE(fw::testing::hasFocus(area));
+    EXPECT_EQ(w->TextArea1()->Text(), kText);
+
+    // A text area that accepts tabs types them and keeps the focus.
+    ASSERT_TRUE(fw::SetProperties(*w->TextArea1(), fw::encodeEntries({{"AcceptTabs", true}})));
+    fw::testing::typeText(area, "\t");
+    EXPECT_TRUE(fw::testing::hasFocus(area));
+    EXPECT_EQ(w->TextArea1()->Text().size(), kText.size() + 1);
+    EXPECT_NE(w->TextArea1()->Text().find('\t'), std::string::npos);
+}
+
 } // namespace
