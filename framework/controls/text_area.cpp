@@ -1,5 +1,7 @@
 #include "framework/controls/text_area.h"
 
+#include "framework/spelling.h"
+
 #include <QTextEdit>
 
 namespace fw {
@@ -26,7 +28,8 @@ std::unique_ptr<ClassRecord> build() {
         props::stored("LimitText", "i4"),
         props::row<T, bool>("AcceptTabs", "b", &T::AcceptTabs, &T::SetAcceptTabs),
         props::stored("Alignment", "i4"),
-        props::stored("AutomaticallyCheckSpelling", "b"),
+        props::row<T, bool>("AutomaticallyCheckSpelling", "b", &T::AutomaticallyCheckSpelling,
+                            &T::SetAutomaticallyCheckSpelling),
     };
     return r;
 }
@@ -76,6 +79,10 @@ void TextArea::SetScrollBarHorizontal(bool v) {
 void TextArea::SetAcceptTabs(bool v) {
     acceptTabs_ = v;
     applyOptions();
+}
+void TextArea::SetAutomaticallyCheckSpelling(bool v) {
+    checkSpelling_ = v;
+    if (auto* edit = static_cast<QTextEdit*>(widget())) spelling::check(*edit->document(), v);
 }
 
 void TextArea::applyOptions() {
