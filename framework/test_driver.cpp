@@ -16,7 +16,9 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <cstdlib>
@@ -186,6 +188,26 @@ void focus(const Ref<Object>& control) {
     QWidget* w = requireWidget(control);
     w->activateWindow();
     w->setFocus(Qt::OtherFocusReason);
+}
+
+bool hasFocus(const Ref<Object>& control) { return requireWidget(control)->hasFocus(); }
+
+void pressKeysIn(const Ref<Object>& control, const std::string& keys) {
+    const QKeySequence seq(QString::fromStdString(keys));
+    if (seq.isEmpty()) return;
+    QTest::keyClick(requireWidget(control), seq[0].key(), seq[0].keyboardModifiers());
+}
+
+std::vector<std::string> misspeltMarks(const Ref<Object>& control) {
+    std::vector<std::string> marks;
+    auto* area = qobject_cast<QTextEdit*>(requireWidget(control));
+    if (!area) return marks;
+    for (QTextBlock block = area->document()->begin(); block.isValid(); block = block.next())
+        for (const QTextLayout::FormatRange& range : block.layout()->formats())
+            if (range.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline &&
+                range.format.underlineColor() == QColor(Qt::red))
+                marks.push_back(block.text().mid(range.start, range.length).toStdString());
+    return marks;
 }
 
 bool screenshot(const Window& window, const std::string& path) {

@@ -74,6 +74,13 @@ void pressKeys(const Window& window, const std::string& keys);
 void closeBox(const Window& window);
 // Gives the keyboard focus to a control.
 void focus(const Ref<Object>& control);
+// Whether the control holds the keyboard focus.
+bool hasFocus(const Ref<Object>& control);
+// Presses a key sequence ("Shift+Tab") in a control, as typed while it has
+// the focus.
+void pressKeysIn(const Ref<Object>& control, const std::string& keys);
+// The words of a text area marked as misspelt (red wavy underline), in order.
+std::vector<std::string> misspeltMarks(const Ref<Object>& control);
 
 // Saves a picture of the window (title bar excluded) as PNG.
 bool screenshot(const Window& window, const std::string& path);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, only those that are missing.
 set -euo pipefail
-packages=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick)
+packages=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick pkgconf libhunspell-dev hunspell-en-us)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,5 +1,7 @@
 #include "framework/controls/text_area.h"
 
+#include "framework/spelling.h"
+
 #include <QTextEdit>
 
 namespace fw {
@@ -24,9 +26,10 @@ std::unique_ptr<ClassRecord> build() {
         props::stored("HideSelection", "b"),
         props::stored("Mask", "s"),
         props::stored("LimitText", "i4"),
-        props::stored("AcceptTabs", "b"),
+        props::row<T, bool>("AcceptTabs", "b", &T::AcceptTabs, &T::SetAcceptTabs),
         props::stored("Alignment", "i4"),
-        props::stored("AutomaticallyCheckSpelling", "b"),
+        props::row<T, bool>("AutomaticallyCheckSpelling", "b", &T::AutomaticallyCheckSpelling,
+                            &T::SetAutomaticallyCheckSpelling),
     };
     return r;
 }
@@ -38,6 +41,7 @@ QWidget* TextArea::createWidget(QWidget* content) {
     auto* edit = new QTextEdit(content);
     edit->setAcceptRichText(false);
     edit->setLineWrapMode(QTextEdit::WidgetWidth);
+    edit->setTabChangesFocus(!acceptTabs_);
     return edit;
 }
 
@@ -72,10 +76,20 @@ void TextArea::SetScrollBarHorizontal(bool v) {
     applyOptions();
 }
 
+void TextArea::SetAcceptTabs(bool v) {
+    acceptTabs_ = v;
+    applyOptions();
+}
+void TextArea::SetAutomaticallyCheckSpelling(bool v) {
+    checkSpelling_ = v;
+    if (auto* edit = static_cast<QTextEdit*>(widget())) spelling::check(*edit->document(), v);
+}
+
 void TextArea::applyOptions() {
     auto* edit = static_cast<QTextEdit*>(widget());
     if (!edit) return;
     edit->setReadOnly(readOnly_);
+    edit->setTabChangesFocus(!acceptTabs_);
     edit->setVerticalScrollBarPolicy(scrollVertical_ ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     edit->setHorizontalScrollBarPolicy(scrollHorizontal_ ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 }

@@ -19,6 +19,12 @@ public:
     void SetScrollBarVertical(bool v);
     bool ScrollBarHorizontal() const { return scrollHorizontal_; }
     void SetScrollBarHorizontal(bool v);
+    // False: Tab moves the focus on (Shift+Tab back) instead of typing a tab.
+    bool AcceptTabs() const { return acceptTabs_; }
+    void SetAcceptTabs(bool v);
+    // True: misspelt words are marked as the user types.
+    bool AutomaticallyCheckSpelling() const { return checkSpelling_; }
+    void SetAutomaticallyCheckSpelling(bool v);
 
 protected:
     QWidget* createWidget(QWidget* content) override;
@@ -27,6 +33,7 @@ private:
     void applyOptions();
     std::string text_;
     bool readOnly_ = false, scrollVertical_ = true, scrollHorizontal_ = false;
+    bool acceptTabs_ = false, checkSpelling_ = false;
 };
 
 } // namespace fw

@@ -3,6 +3,7 @@
 // the window.
 #include "framework/property_record.h"
 #include "framework/services.h"
+#include "framework/spelling.h"
 #include "framework/test_driver.h"
 #include "main_window/window1.h"
 #include "shell/implicit_instances.h"
@@ -99,6 +100,7 @@ protected:
         main = vantoro::implicit::Window1();
     }
     void TearDown() override {
+        fw::seams::setDictionaryFolder(std::nullopt);
         if (auto open = fw::Window::GetImplicitWindow("Window3.Window3")) open->Close();
         main->Close();
     }
@@ -173,6 +175,81 @@ TEST_F(InstructionsWindow, CloseBoxAlsoDiscardsTheTypedText) {
     ASSERT_TRUE(fresh);
     EXPECT_NE(fresh.get(), w.get());
     EXPECT_EQ(fresh->TextArea1()->Text(), kText);
+    EXPECT_TRUE(fw::seams::messageBoxTexts().empty());
+}
+
+TEST_F(InstructionsWindow, TabMovesTheFocusOnUnlessTheAreaAcceptsTabs) {
+    auto w = chooseInstructions();
+    ASSERT_TRUE(w);
+    ASSERT_TRUE(fw::testing::activate(*w));
+    const fw::Ref<fw::Object> area(w->TextArea1().get());
+    const fw::Ref<fw::Object> ok(w->PushButton1().get());
+    EXPECT_FALSE(w->TextArea1()->AcceptTabs());
+
+    fw::testing::typeText(area, "\t");
+    EXPECT_EQ(w->TextArea1()->Text(), kText);
+    EXPECT_TRUE(fw::testing::hasFocus(ok));
+    EXPECT_FALSE(fw::testing::hasFocus(area));
+
+    fw::testing::pressKeysIn(ok, "Shift+Tab");
+    EXPECT_TRUE(fw::testing::hasFocus(area));
+    EXPECT_EQ(w->TextArea1()->Text(), kText);
+
+    // A text area that accepts tabs types them and keeps the focus.
+    ASSERT_TRUE(fw::SetProperties(*w->TextArea1(), fw::encodeEntries({{"AcceptTabs", true}})));
+    fw::testing::typeText(area, "\t");
+    EXPECT_TRUE(fw::testing::hasFocus(area));
+    EXPECT_EQ(w->TextArea1()->Text().size(), kText.size() + 1);
+    EXPECT_NE(w->TextArea1()->Text().find('\t'), std::string::npos);
+}
+
+bool contains(const std::vector<std::string>& words, const std::string& word) {
+    return std::find(words.begin(), words.end(), word) != words.end();
+}
+
+TEST_F(InstructionsWindow, MisspeltWordsAreMarkedOnOpeningAndAsTyped) {
+    auto w = chooseInstructions();
+    ASSERT_TRUE(w);
+    const fw::Ref<fw::Object> area(w->TextArea1().get());
+    EXPECT_TRUE(w->TextArea1()->AutomaticallyCheckSpelling());
+
+    // The designed text is checked as soon as the window shows it; numbers
+    // ("2011", "80%") are no words.
+    const auto opening = fw::testing::misspeltMarks(area);
+    EXPECT_TRUE(contains(opening, "vantoro"));
+    for (const char* known : {"search", "randomness", "tournament", "Restart", "beginning", "2011", "80", "8"})
+        EXPECT_FALSE(contains(opening, known)) << known;
+
+    fw::testing::typeText(area, "Thier team's wrnog word ");
+    const auto typed = fw::testing::misspeltMarks(area);
+    EXPECT_TRUE(contains(typed, "Thier"));
+    EXPECT_TRUE(contains(typed, "wrnog"));
+    for (const char* known : {"team's", "team", "word"}) EXPECT_FALSE(contains(typed, known)) << known;
+    // Marks are formatting only: the text is what was typed, and one undo
+    // takes back the typing itself.
+    EXPECT_EQ(w->TextArea1()->Text(), "Thier team's wrnog word " + std::string(kText));
+    fw::testing::pressKeysIn(area, "Ctrl+Z");
+    EXPECT_EQ(w->TextArea1()->Text(), kText);
+
+    // Only a text area that asks for it is checked.
+    ASSERT_TRUE(fw::SetProperties(*w->TextArea1(), fw::encodeEntries({{"AutomaticallyCheckSpelling", false}})));
+    EXPECT_TRUE(fw::testing::misspeltMarks(area).empty());
+    ASSERT_TRUE(fw::SetProperties(*w->TextArea1(), fw::encodeEntries({{"AutomaticallyCheckSpelling", true}})));
+    EXPECT_TRUE(contains(fw::testing::misspeltMarks(area), "vantoro"));
+    auto plain = w->New<fw::TextArea>();
+    plain->SetText("wrnog");
+    EXPECT_TRUE(fw::testing::misspeltMarks(fw::Ref<fw::Object>(plain.get())).empty());
+    EXPECT_EQ(w->TextArea1()->Text(), kText);
+}
+
+TEST_F(InstructionsWindow, WithoutADictionaryTheAreaWorksUnmarked) {
+    fw::seams::setDictionaryFolder(::testing::TempDir() + "no-dictionaries-here");
+    auto w = chooseInstructions();
+    ASSERT_TRUE(w);
+    const fw::Ref<fw::Object> area(w->TextArea1().get());
+    fw::testing::typeText(area, "wrnog ");
+    EXPECT_TRUE(fw::testing::misspeltMarks(area).empty());
+    EXPECT_EQ(w->TextArea1()->Text(), "wrnog " + std::string(kText));
     EXPECT_TRUE(fw::seams::messageBoxTexts().empty());
 }
 
