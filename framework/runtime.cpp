@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 
+#include <csignal>
 #include <cstdlib>
 #include <memory>
 
@@ -39,6 +40,9 @@ bool displayAvailable() {
 }
 
 void init(int& argc, char** argv) {
+    // A file-size limit makes a write fail (and the save report it) instead of
+    // ending the program half-way through the file.
+    std::signal(SIGXFSZ, SIG_IGN);
     State& s = state();
     if (s.app || QCoreApplication::instance()) return;
     // Only the program's name goes to the GUI toolkit: the program takes no
