@@ -134,8 +134,10 @@ void TextOutputStream::Write(const std::string& text) {
 bool TextOutputStream::Close() {
     if (fd_ < 0) return false;
     const std::string data = std::exchange(pending_, {});
-    const bool ok = holdNamedFile() && append(data) && ::fsync(fd_) == 0 && closesCleanly(fd_);
-    if (!ok && fd_ >= 0) {
+    const bool held = holdNamedFile();
+    const bool ok = held && append(data) && ::fsync(fd_) == 0 && closesCleanly(fd_);
+    // Without the lock another copy may be writing: nothing of it is touched.
+    if (!ok && held) {
         if (const auto& hook = failureHook()) hook();
         takeBack();
         removeIfEmptyAndOwn();

@@ -16,6 +16,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -118,6 +120,25 @@ TEST(ResultsFileProcesses, TwoCopiesSavingAtOnceEachLandOneWholeBlock) {
         else
             EXPECT_TRUE(text == kept + mine + theirs || text == kept + theirs + mine) << text;
     }
+}
+
+TEST(ResultsFileProcesses, ACopyThatKeepsTheFileLockedMakesTheSaveGiveUpUntouched) {
+    Folder folder;
+    std::ofstream(folder.path / "held.txt", std::ios::binary) << "kept\n";
+    // A writer (another copy stuck half-way through its save) holding the file.
+    const int holder = ::open((folder.path / "held.txt").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+    fw::Ref<fw::TextOutputStream> out = openLikeASave("held.txt");
+    ASSERT_TRUE(out);
+    out->Write(block("1"));
+    EXPECT_FALSE(out->Close());
+    EXPECT_EQ(readFile(folder.path / "held.txt"), "kept\n");
+    ::close(holder);
+    out = openLikeASave("held.txt");
+    out->Write(block("1"));
+    EXPECT_TRUE(out->Close());
+    EXPECT_EQ(readFile(folder.path / "held.txt"), "kept\n" + block("1"));
 }
 
 TEST(ResultsFileProcesses, AFileSizeLimitIsReportedAndLeavesTheFileAsItWas) {
