@@ -28,7 +28,9 @@ public:
     // Keeps the text, unchanged and with no line end added, for Close.
     void Write(const std::string& text);
     // Puts everything written on disk and closes the file. False when any of
-    // it could not be written; none of it then stays in the file.
+    // it could not be written; none of it then stays in the file. Should the
+    // file have gone meanwhile (another stream that made it failed), the text
+    // goes into the file of that name made anew, as a save begun now would.
     bool Close();
 
 private:
