@@ -1,15 +1,20 @@
 // Files: a file reference by bare name in the application's folder and a text
 // output stream. Writing is all or nothing: the stream keeps what it is given
-// and puts it on disk at Close in one go; a failure there puts the file back as
-// it was (an appended file cut back to its former length, a created file
-// removed) and Close reports it. A stream dropped without Close leaves no trace.
+// and appends it at Close in one go, always at the file's end as it is then, so
+// other streams on the same file (in this process or another) lose nothing and
+// overwrite nothing. A failure there takes back exactly the bytes this stream
+// added (a new file it made is removed when nothing else went into it) and
+// Close reports it. A stream dropped without Close leaves no trace.
 #pragma once
 
 #include "framework/object.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace fw {
 
@@ -23,18 +28,24 @@ public:
     // Keeps the text, unchanged and with no line end added, for Close.
     void Write(const std::string& text);
     // Puts everything written on disk and closes the file. False when any of
-    // it could not be written; the file is then as it was before the stream.
+    // it could not be written; none of it then stays in the file. Should the
+    // file have gone meanwhile (another stream that made it failed), the text
+    // goes into the file of that name made anew, as a save begun now would.
     bool Close();
 
 private:
     friend class FolderItem;
-    TextOutputStream(int fd, std::string path, bool created, long long originalSize);
-    void restore();
+    TextOutputStream(int fd, std::string path, bool created);
+    bool holdNamedFile();
+    bool append(const std::string& data);
+    void takeBack();
+    void removeIfEmptyAndOwn();
 
     int fd_ = -1;
     std::string path_;
-    bool created_ = false;
-    long long originalSize_ = 0;
+    bool created_ = false; // this stream made the file, so may remove it
+    // The stretches [begin, end) of the file that this stream wrote, in order.
+    std::vector<std::pair<long long, long long>> added_;
     std::string pending_;
 };
 
@@ -52,7 +63,8 @@ public:
     // be created. An existing file is never emptied.
     Ref<TextOutputStream> CreateTextFile() const;
     // A stream that adds to the end of an existing plain file; nil when there is
-    // none or it can't be opened for writing.
+    // none, it can't be opened for writing, or the name is taken by anything but
+    // a plain file (a folder, a link, a pipe), which is never waited on.
     Ref<TextOutputStream> AppendToTextFile() const;
 
 private:
@@ -64,14 +76,18 @@ private:
 };
 
 // The file of that bare name in the application's folder; nil when the name
-// can't name a file there: empty, "." or "..", holding "/", "\" or a NUL, or
-// longer than the folder's file system allows. A name is never taken as a path.
+// can't name a file there: empty, "." or "..", holding "/", "\", a NUL or
+// another control character (codes 1 to 31 and 127), or longer than the
+// folder's file system allows. A name is never taken as a path.
 Ref<FolderItem> GetFolderItem(const std::string& name);
 
 namespace seams {
 // Lets only this many more bytes reach the disk; every write after that fails
 // as on a full disk. nullopt lifts the limit.
 void failWritesAfter(std::optional<std::size_t> bytes);
+// Runs `action` when a stream's write has failed, before the stream takes its
+// bytes back: what another writer might do to the file meanwhile. Empty: none.
+void onWriteFailure(std::function<void()> action);
 } // namespace seams
 
 } // namespace fw

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <csignal>
 #include <cstdlib>
 #include <deque>
 #include <memory>
@@ -110,6 +111,9 @@ bool displayAvailable() {
 }
 
 void init(int& argc, char** argv) {
+    // A file-size limit makes a write fail (and the save report it) instead of
+    // ending the program half-way through the file.
+    std::signal(SIGXFSZ, SIG_IGN);
     State& s = state();
     if (s.app || QCoreApplication::instance()) return;
     // Only the program's name goes to the GUI toolkit: the program takes no

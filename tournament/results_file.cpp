@@ -40,6 +40,8 @@ void Window1::PushButton11_Action(fw::Ref<fw::PushButton> button) {
         return;
     }
     fw::Ref<fw::TextOutputStream> out = file->Exists() ? file->AppendToTextFile() : file->CreateTextFile();
+    // Another copy of the program may have made or removed the file just now.
+    if (!out) out = file->Exists() ? file->AppendToTextFile() : file->CreateTextFile();
     if (!out) {
         fw::MsgBox(kNotSaved);
         return;
