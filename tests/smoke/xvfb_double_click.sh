@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# Smoke test in a real X server: a whole tournament played with fast
+# double-clicks (no delay between the two clicks) on the second DONE box, on
+# all seven Play buttons and on Save_List. Expects eight different teams, one
+# winner per game, one win for the one final and one block in the results file.
+#
+#   bash tests/smoke/xvfb_double_click.sh PROGRAM [SCREENSHOT.png]
+set -euo pipefail
+
+program=${1:?usage: xvfb_double_click.sh PROGRAM [SCREENSHOT.png]}
+program=$(realpath "$program")
+shot=${2:-$(dirname "$program")/smoke_double_click.png}
+title='So You Want A Vantoro?'
+
+if [[ ${XVFB_SMOKE_INSIDE:-} != 1 ]]; then
+    for tool in xvfb-run xdotool import convert; do
+        command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (bash tools/deps.sh installs it)"; exit 1; }
+    done
+    auth=$(mktemp)
+    export XDG_RUNTIME_DIR
+    XDG_RUNTIME_DIR=$(mktemp -d)
+    # The results file goes beside the executable: a private copy keeps it
+    # out of the build folder.
+    appdir=$(mktemp -d)
+    cp "$program" "$appdir/"
+    trap 'rm -rf "$auth" "$XDG_RUNTIME_DIR" "$appdir"' EXIT
+    XVFB_SMOKE_INSIDE=1 xvfb-run -a -f "$auth" -s "-screen 0 1024x768x24" bash "$0" "$appdir/$(basename "$program")" "$shot"
+    exit $?
+fi
+
+"$program" &
+pid=$!
+stop() { kill -0 "$pid" 2>/dev/null && kill -9 "$pid" 2>/dev/null; true; }
+trap stop EXIT
+
+if ! window=$(timeout 20 xdotool search --sync --onlyvisible --name "^${title//\?/\\?}\$" | head -n 1) || [[ -z $window ]]; then
+    echo "FAIL: no window titled \"$title\" within 20 s"
+    exit 1
+fi
+xdotool windowfocus --sync "$window"
+sleep 0.5
+# Positions are in the content area, below the menu bar.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+menubar=$((HEIGHT - 650))
+
+# Moves to the middle of a control given as "left top width height".
+at() { xdotool mousemove --window "$window" $(($1 + $3 / 2)) $(($2 + $4 / 2 + menubar)); }
+click() { at "$@"; xdotool click 1; sleep 0.15; }
+double_click() { at "$@"; xdotool click --repeat 2 --delay 0 1; sleep 0.4; }
+# Opens a popup and picks the row that many steps below the one shown.
+pick() {
+    local steps=$5
+    click "$1" "$2" "$3" "$4"
+    for ((i = 0; i < steps; ++i)); do xdotool key Down; done
+    xdotool key Return
+    sleep 0.2
+}
+
+team_popups=("23 47" "115 47" "207 47" "299 47" "391 47" "483 47" "575 47" "667 47")
+for k in "${!team_popups[@]}"; do pick ${team_popups[$k]} 80 20 $((k + 1)); done
+click 759 44 58 20
+double_click 758 88 58 20
+for left in 23 106 207 290 391 477 579 668; do pick "$left" 193 80 20 1; done
+
+plays=("66 215" "250 215" "427 215" "625 215" "194 349" "564 349" "361 472")
+for play in "${plays[@]}"; do double_click $play 80 20; done
+
+click 592 505 80 22
+xdotool type --delay 20 smoke
+double_click 536 539 99 20
+sleep 0.5
+
+import -window "$window" "$shot"
+echo "screenshot $shot"
+failed=0
+# One winner per game: exactly one of its two score fields on the winner colour.
+fields=("29 159" "126 159" "213 159" "310 159" "402 159" "497 159" "587 159" "687 159"
+        "146 315" "233 315" "511 315" "609 315" "320 442" "401 442")
+for ((g = 0; g < 7; ++g)); do
+    winners=0
+    for side in 0 1; do
+        read -r left top <<<"${fields[$((2 * g + side))]}"
+        colour=$(convert "$shot" -format "%[hex:p{$((left + 37)),$((top + 11 + menubar))}]" info:)
+        [[ ${colour:0:6} == FF9833 ]] && winners=$((winners + 1))
+    done
+    if ((winners != 1)); then
+        echo "FAIL: game $((g + 1)) shows $winners winner fields"
+        failed=1
+    fi
+done
+
+shopt -s nullglob
+files=("$(dirname "$program")"/smoke-*.txt)
+if ((${#files[@]} != 1)); then
+    echo "FAIL: expected one results file, found ${#files[@]}"
+    exit 1
+fi
+file=${files[0]}
+lines=$(wc -l <"$file")
+teams=$(sed -n '2,9p' "$file" | cut -f1 | sort -u | wc -l)
+wins=$(sed -n '2,9p' "$file" | awk -F'\t\\|\\| ' '{ s += $2 } END { print s }')
+echo "results file: $lines lines, $teams different teams, $wins wins"
+if ((lines != 10)); then echo "FAIL: $lines lines, not one block of 10"; failed=1; fi
+if ((teams != 8)); then echo "FAIL: $teams different teams, not 8"; failed=1; fi
+if ((wins != 1)); then echo "FAIL: $wins wins for one final"; failed=1; fi
+
+xdotool key --clearmodifiers ctrl+q
+for _ in $(seq 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$pid" 2>/dev/null; then
+    echo "FAIL: still running 10 s after Ctrl+Q"
+    exit 1
+fi
+((failed == 0)) || exit 1
+echo "PASS: double-clicks confirmed, played, counted and saved once each"
