@@ -15,9 +15,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QWindow>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <cstdlib>
 #include <string>
@@ -186,6 +188,48 @@ void focus(const Ref<Object>& control) {
     QWidget* w = requireWidget(control);
     w->activateWindow();
     w->setFocus(Qt::OtherFocusReason);
+}
+
+void pressKeysOnFocus(const Window& window, const std::string& keys) {
+    QMainWindow* native = window.nativeWindow();
+    if (!native || !native->windowHandle()) return;
+    const QKeySequence seq(QString::fromStdString(keys));
+    if (seq.isEmpty()) return;
+    const QKeyCombination combo = seq[0];
+    QTest::keyClick(native->windowHandle(), combo.key(), combo.keyboardModifiers());
+}
+
+Ref<Object> focusedControl(const Window& window) {
+    QMainWindow* native = window.nativeWindow();
+    QWidget* focused = native ? native->focusWidget() : nullptr;
+    if (!focused) return nullptr;
+    for (const Ref<Control>& c : window.controls()) {
+        QWidget* w = c->nativeWidget();
+        if (w && (w == focused || w->isAncestorOf(focused))) return Ref<Object>(c.get());
+    }
+    return nullptr;
+}
+
+void turnWheel(const Ref<Object>& control, int notches) {
+    QWidget* w = requireWidget(control);
+    const QPointF at(w->width() / 2.0, w->height() / 2.0);
+    QWheelEvent event(at, w->mapToGlobal(at), QPoint(), QPoint(0, -120 * notches), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &event);
+}
+
+bool openMenu(const Window& window, const std::string& menuName) {
+    QMainWindow* native = window.nativeWindow();
+    if (!native || !native->menuBar()) return false;
+    for (QAction* top : native->menuBar()->actions()) {
+        QMenu* menu = top->menu();
+        if (!menu || menu->objectName().toStdString() != menuName) continue;
+        QTest::mouseClick(native->menuBar(), Qt::LeftButton, Qt::NoModifier,
+                          native->menuBar()->actionGeometry(top).center());
+        menu->hide();
+        return true;
+    }
+    return false;
 }
 
 bool screenshot(const Window& window, const std::string& path) {
