@@ -105,4 +105,105 @@ TEST_F(ControlInput, TheWheelOverAClosedPopupPicksNothing) {
     EXPECT_TRUE(fw::seams::messageBoxTexts().empty());
 }
 
+// A window of the test's own with a menu of two items that do not enable
+// themselves; its EnableMenuItems event registers a handler for one of them.
+class MenuProbe : public fw::Window {
+public:
+    static const fw::ClassRecord& staticRecord();
+    const fw::ClassRecord& classRecord() const override { return staticRecord(); }
+
+    int enableCalls = 0;
+    std::vector<bool> probeEnabledAtEvent;
+
+    void Layout() {
+        SetTitle("Menu probe");
+        SetVisible(true);
+        fw::Ref<fw::MenuBar> bar = fw::newObject<fw::MenuBar>();
+        fw::Ref<fw::MenuItem> menu = fw::newObject<fw::MenuItem>();
+        menu->SetName("ProbeMenu");
+        menu->SetText("Probe");
+        for (const char* name : {"ProbeItem", "OtherItem"}) {
+            fw::Ref<fw::MenuItem> item = fw::newObject<fw::MenuItem>();
+            item->SetName(name);
+            item->SetText(name);
+            menu->Append(item);
+        }
+        bar->Append(menu);
+        SetMenuBar(bar);
+    }
+
+    void EnableMenuItems() {
+        ++enableCalls;
+        for (const auto& item : fw::testing::nativeMenu(*this))
+            if (item.name == "ProbeItem") probeEnabledAtEvent.push_back(item.enabled);
+        if (!hasMenuHandler("ProbeItem"))
+            AddMenuHandler("ProbeItem", fw::createDelegate(fw::Ref<fw::Object>(this), "Probe_Action", "(  ) as Boolean"));
+    }
+
+    bool Probe_Action() { return true; }
+
+    bool enabled(const std::string& name) const {
+        for (const auto& item : fw::testing::nativeMenu(*this))
+            if (item.name == name) return item.enabled;
+        return false;
+    }
+};
+
+std::unique_ptr<fw::ClassRecord> buildMenuProbe() {
+    auto r = std::make_unique<fw::ClassRecord>();
+    r->base = &fw::Window::staticRecord();
+    auto row = [](const char* name, const char* signature, fw::Invoker invoke) {
+        return fw::MethodRow{name, 1, {fw::publicScope()}, signature, std::move(invoke)};
+    };
+    r->methods = {
+        row("Layout", "%%", fw::invokerOf<&MenuProbe::Layout>()),
+        row("EnableMenuItems", "%%", fw::invokerOf<&MenuProbe::EnableMenuItems>()),
+        row("Probe_Action", "%b%", fw::invokerOf<&MenuProbe::Probe_Action>()),
+    };
+    r->eventHooks = {{"Layout", "Layout"}, {"EnableMenuItems", "EnableMenuItems"}};
+    return r;
+}
+
+const fw::ClassRecord& MenuProbe::staticRecord() { return fw::lookupClass("MenuProbe.MenuProbe", buildMenuProbe); }
+
+fw::Ref<MenuProbe> openMenuProbe() {
+    fw::Ref<MenuProbe> probe = fw::newObject<MenuProbe>();
+    probe->Constructor();
+    return probe;
+}
+
+TEST(MenuOpening, RaisesEnableMenuItemsOnceBeforeEnablingHandledItems) {
+    fw::Ref<MenuProbe> a = openMenuProbe();
+    fw::Ref<MenuProbe> b = openMenuProbe();
+    EXPECT_EQ(a->enableCalls, 0);
+    EXPECT_FALSE(a->enabled("ProbeItem"));
+
+    ASSERT_TRUE(fw::testing::activate(*a));
+    ASSERT_TRUE(fw::testing::openMenu(*a, "ProbeMenu"));
+    EXPECT_EQ(a->enableCalls, 1);
+    EXPECT_EQ(b->enableCalls, 0);
+    // The event saw the item still disabled; the handler it registered then
+    // enabled it. The item without a handler stays disabled.
+    EXPECT_EQ(a->probeEnabledAtEvent, std::vector<bool>{false});
+    EXPECT_TRUE(a->enabled("ProbeItem"));
+    EXPECT_FALSE(a->enabled("OtherItem"));
+    EXPECT_FALSE(b->enabled("ProbeItem"));
+
+    ASSERT_TRUE(fw::testing::openMenu(*a, "ProbeMenu"));
+    EXPECT_EQ(a->enableCalls, 2);
+    a->Close();
+    b->Close();
+
+    // The main window's own event, which sets nothing, leaves every item enabled.
+    auto main = vantoro::implicit::Window1();
+    ASSERT_TRUE(fw::testing::activate(*main));
+    for (const char* menu : {"FileMenu", "EditMenu", "instructionsMenu"}) ASSERT_TRUE(fw::testing::openMenu(*main, menu));
+    for (const auto& item : fw::testing::nativeMenu(*main))
+        if (item.text != "-") {
+            EXPECT_TRUE(item.enabled) << item.name;
+        }
+    EXPECT_TRUE(main->isOpen());
+    main->Close();
+}
+
 } // namespace
