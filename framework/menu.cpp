@@ -92,9 +92,11 @@ bool standardEdit(const std::string& name) {
         QWidget* focus = QApplication::focusWidget();
         if (auto* combo = qobject_cast<QComboBox*>(focus); combo && combo->lineEdit()) focus = combo->lineEdit();
         if (!focus) return true;
+        // Delete removes the selection, in a field as in an area; with nothing
+        // selected it leaves the text alone.
         if (auto* edit = qobject_cast<QLineEdit*>(focus)) {
-            if (std::string(slot) == "del") edit->del();
-            else QMetaObject::invokeMethod(edit, slot);
+            if (std::string(slot) != "del") QMetaObject::invokeMethod(edit, slot);
+            else if (edit->hasSelectedText()) edit->del();
         } else if (auto* text = qobject_cast<QTextEdit*>(focus)) {
             if (std::string(slot) == "del") text->textCursor().removeSelectedText();
             else QMetaObject::invokeMethod(text, slot);

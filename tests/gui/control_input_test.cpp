@@ -105,6 +105,40 @@ TEST_F(ControlInput, TheWheelOverAClosedPopupPicksNothing) {
     EXPECT_TRUE(fw::seams::messageBoxTexts().empty());
 }
 
+TEST_F(ControlInput, DeleteRemovesOnlyTheSelectionInFieldsAndAreas) {
+    auto field = w->TextField15();
+    fw::testing::focus(object(field));
+    ASSERT_TRUE(fw::testing::activate(*w));
+    fw::testing::typeText(object(field), "abcd");
+    pressKeysOnFocus(*w, "Left");
+    ASSERT_TRUE(fw::testing::chooseMenu(*w, "EditClear"));
+    EXPECT_EQ(field->Text(), "abcd");
+    pressKeysOnFocus(*w, "Shift+Left");
+    ASSERT_TRUE(fw::testing::chooseMenu(*w, "EditClear"));
+    EXPECT_EQ(field->Text(), "abd");
+    ASSERT_TRUE(fw::testing::chooseMenu(*w, "EditClear"));
+    EXPECT_EQ(field->Text(), "abd");
+
+    ASSERT_TRUE(fw::testing::chooseMenu(*w, "instructionsinstructions"));
+    auto instructions = fw::checkedCast<vantoro::Window3>(fw::Window::GetImplicitWindow("Window3.Window3"));
+    ASSERT_TRUE(instructions);
+    auto area = instructions->TextArea1();
+    fw::testing::focus(object(area));
+    ASSERT_TRUE(fw::testing::activate(*instructions));
+    const std::string text(vantoro::instructions::kText);
+    fw::Ref<fw::MenuBar> bar = w->GetMenuBar();
+    auto clear = [&] { fw::chooseMenuItem(fw::deref(bar).Lookup("EditClear"), instructions.get()); };
+    pressKeysOnFocus(*instructions, "Ctrl+Home");
+    clear();
+    EXPECT_EQ(area->Text(), text);
+    pressKeysOnFocus(*instructions, "Shift+Right");
+    clear();
+    EXPECT_EQ(area->Text(), text.substr(1));
+    clear();
+    EXPECT_EQ(area->Text(), text.substr(1));
+    instructions->Close();
+}
+
 // A window of the test's own with a menu of two items that do not enable
 // themselves; its EnableMenuItems event registers a handler for one of them.
 class MenuProbe : public fw::Window {
