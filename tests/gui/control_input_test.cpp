@@ -37,8 +37,8 @@ TEST_F(ControlInput, DisablingTheFocusedControlHandsTheFocusToNoControl) {
     fw::testing::click(w->PushButton5());
     ASSERT_TRUE(w->PushButton6()->Enabled());
 
-    // The final played from the keyboard: its button disables itself, and the
-    // next Space must not reach "Restart" (next in the tab order).
+    // The Crystal Bowl played from the keyboard: its button disables itself,
+    // and the next Space must not reach "Restart", next in the tab order.
     fw::testing::focus(object(w->PushButton6()));
     ASSERT_TRUE(fw::testing::activate(*w));
     ASSERT_EQ(focusedControl(*w), object(w->PushButton6()));
@@ -50,7 +50,7 @@ TEST_F(ControlInput, DisablingTheFocusedControlHandsTheFocusToNoControl) {
 
     pressKeysOnFocus(*w, "Space");
     pressKeysOnFocus(*w, "Return");
-    EXPECT_TRUE(w->isOpen());
+    ASSERT_TRUE(w->isOpen()) << "a key reached Restart";
     EXPECT_EQ(vantoro::implicit::Window1(), w);
     EXPECT_EQ(column(1), tally);
     EXPECT_TRUE(fw::seams::messageBoxTexts().empty());
