@@ -153,7 +153,8 @@ void RectControl::SetEnabled(bool v) {
     QWidget* focused = w->window()->focusWidget();
     if (!v && focused && (focused == w || w->isAncestorOf(focused))) {
         Window* owner = window();
-        if (QWidget* content = owner ? owner->contentWidget() : w->parentWidget()) content->setFocus(Qt::OtherFocusReason);
+        QWidget* content = owner ? owner->contentWidget() : nullptr;
+        if (content) content->setFocus(Qt::OtherFocusReason);
         else w->clearFocus();
     }
     w->setEnabled(v);

@@ -15,11 +15,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
-#include <QWindow>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include <cstdlib>
 #include <string>
