@@ -155,7 +155,19 @@ void RectControl::SetHeight(std::int32_t v) {
 
 void RectControl::SetEnabled(bool v) {
     enabled_ = v;
-    if (QWidget* w = widget()) w->setEnabled(v);
+    QWidget* w = widget();
+    if (!w) return;
+    // Disabling the focused widget would hand the focus on along the tab chain,
+    // where the next key (Space on "Restart") would act on a control the user
+    // never chose. The window's content area takes it instead and ignores keys.
+    QWidget* focused = w->window()->focusWidget();
+    if (!v && focused && (focused == w || w->isAncestorOf(focused))) {
+        Window* owner = window();
+        QWidget* content = owner ? owner->contentWidget() : nullptr;
+        if (content) content->setFocus(Qt::OtherFocusReason);
+        else w->clearFocus();
+    }
+    w->setEnabled(v);
 }
 
 void RectControl::SetVisible(bool v) {

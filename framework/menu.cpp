@@ -92,9 +92,11 @@ bool standardEdit(const std::string& name) {
         QWidget* focus = QApplication::focusWidget();
         if (auto* combo = qobject_cast<QComboBox*>(focus); combo && combo->lineEdit()) focus = combo->lineEdit();
         if (!focus) return true;
+        // Delete removes the selection, in a field as in an area; with nothing
+        // selected it leaves the text alone.
         if (auto* edit = qobject_cast<QLineEdit*>(focus)) {
-            if (std::string(slot) == "del") edit->del();
-            else QMetaObject::invokeMethod(edit, slot);
+            if (std::string(slot) != "del") QMetaObject::invokeMethod(edit, slot);
+            else if (edit->hasSelectedText()) edit->del();
         } else if (auto* text = qobject_cast<QTextEdit*>(focus)) {
             if (std::string(slot) == "del") text->textCursor().removeSelectedText();
             else QMetaObject::invokeMethod(text, slot);
@@ -125,6 +127,10 @@ void chooseMenuItem(const Ref<MenuItem>& item, Window* window) {
 }
 
 namespace {
+bool itemEnabled(const MenuItem& item, Window* window) {
+    return item.AutoEnable() || (window && window->hasMenuHandler(item.Name()));
+}
+
 void fillMenu(QMenu& menu, const Ref<MenuItem>& parent, Window* window) {
     for (std::int32_t i = 0; i < parent->Count(); ++i) {
         Ref<MenuItem> item = parent->Item(i);
@@ -138,7 +144,7 @@ void fillMenu(QMenu& menu, const Ref<MenuItem>& parent, Window* window) {
         action->setShortcutContext(Qt::WindowShortcut);
         // Keep the item in the menu where it was built, on every platform.
         action->setMenuRole(QAction::NoRole);
-        action->setEnabled(item->AutoEnable() || (window && window->hasMenuHandler(item->Name())));
+        action->setEnabled(itemEnabled(*item, window));
         Ref<MenuItem> captured = item;
         auto alive = window ? window->aliveToken() : std::shared_ptr<Window*>();
         QObject::connect(action, &QAction::triggered, action, [captured, alive] {
@@ -155,6 +161,16 @@ void buildNativeMenuBar(QMenuBar& native, const Ref<MenuBar>& bar, Window* windo
         QMenu* menu = native.addMenu(QString::fromStdString(menuItem->Text()));
         menu->setObjectName(QString::fromStdString(menuItem->Name()));
         fillMenu(*menu, menuItem, window);
+        // Each time the menu opens, the window hears of it first; then the items
+        // that have handlers on it are enabled.
+        auto alive = window ? window->aliveToken() : std::shared_ptr<Window*>();
+        QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, menuItem, alive] {
+            Ref<Window> owner(alive ? *alive : nullptr);
+            if (owner) runtime::dispatch([owner] { owner->EnableMenuItems(); });
+            for (QAction* action : menu->actions())
+                if (Ref<MenuItem> item = menuItem->Child(action->objectName().toStdString()))
+                    action->setEnabled(itemEnabled(*item, owner.get()));
+        });
     }
 }
 

@@ -20,6 +20,8 @@
 #include <QTextEdit>
 #include <QTextLayout>
 #include <QTimer>
+#include <QWheelEvent>
+#include <QWindow>
 
 #include <cstdlib>
 #include <string>
@@ -208,6 +210,48 @@ std::vector<std::string> misspeltMarks(const Ref<Object>& control) {
                 range.format.underlineColor() == QColor(Qt::red))
                 marks.push_back(block.text().mid(range.start, range.length).toStdString());
     return marks;
+}
+
+void pressKeysOnFocus(const Window& window, const std::string& keys) {
+    QMainWindow* native = window.nativeWindow();
+    if (!native || !native->windowHandle()) return;
+    const QKeySequence seq(QString::fromStdString(keys));
+    if (seq.isEmpty()) return;
+    const QKeyCombination combo = seq[0];
+    QTest::keyClick(native->windowHandle(), combo.key(), combo.keyboardModifiers());
+}
+
+Ref<Object> focusedControl(const Window& window) {
+    QMainWindow* native = window.nativeWindow();
+    QWidget* focused = native ? native->focusWidget() : nullptr;
+    if (!focused) return nullptr;
+    for (const Ref<Control>& c : window.controls()) {
+        QWidget* w = c->nativeWidget();
+        if (w && (w == focused || w->isAncestorOf(focused))) return Ref<Object>(c.get());
+    }
+    return nullptr;
+}
+
+void turnWheel(const Ref<Object>& control, int notches) {
+    QWidget* w = requireWidget(control);
+    const QPointF at(w->width() / 2.0, w->height() / 2.0);
+    QWheelEvent event(at, w->mapToGlobal(at), QPoint(), QPoint(0, -120 * notches), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &event);
+}
+
+bool openMenu(const Window& window, const std::string& menuName) {
+    QMainWindow* native = window.nativeWindow();
+    if (!native || !native->menuBar()) return false;
+    for (QAction* top : native->menuBar()->actions()) {
+        QMenu* menu = top->menu();
+        if (!menu || menu->objectName().toStdString() != menuName) continue;
+        QTest::mouseClick(native->menuBar(), Qt::LeftButton, Qt::NoModifier,
+                          native->menuBar()->actionGeometry(top).center());
+        menu->hide();
+        return true;
+    }
+    return false;
 }
 
 bool screenshot(const Window& window, const std::string& path) {

@@ -82,6 +82,17 @@ void pressKeysIn(const Ref<Object>& control, const std::string& keys);
 // The words of a text area marked as misspelt (red wavy underline), in order.
 std::vector<std::string> misspeltMarks(const Ref<Object>& control);
 
+// Presses a key sequence ("Space", "Shift+Left") as the platform delivers it:
+// through the window, to whatever holds its keyboard focus.
+void pressKeysOnFocus(const Window& window, const std::string& keys);
+// The control whose widget holds the window's keyboard focus; nil when none does.
+Ref<Object> focusedControl(const Window& window);
+// Turns the mouse wheel over a control by `notches` (positive: towards the user).
+void turnWheel(const Ref<Object>& control, int notches);
+// Opens a menu of the window's native menu bar by its name, as a click on its
+// title does, and closes it again; false when the bar has no such menu.
+bool openMenu(const Window& window, const std::string& menuName);
+
 // Saves a picture of the window (title bar excluded) as PNG.
 bool screenshot(const Window& window, const std::string& path);
 

@@ -207,6 +207,18 @@ bool Window::hasMenuHandler(std::string_view itemName) const {
     return false;
 }
 
+void Window::EnableMenuItems() {
+    if (!open_) return;
+    const ClassRecord& cls = classRecord();
+    const std::string hook = cls.hookFor("EnableMenuItems");
+    if (hook.empty()) return;
+    const MethodRow* m = cls.findMethod(hook);
+    if (!m || !m->invoke) return;
+    Ref<Window> self(this);
+    runtime::HandlerScope scope(this);
+    m->invoke(*this, {});
+}
+
 bool Window::handleMenuCommand(std::string_view itemName) {
     for (const auto& [name, handler] : menuHandlers_) {
         if (!equalsIgnoreCase(name, itemName)) continue;

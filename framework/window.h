@@ -50,6 +50,9 @@ public:
     // false when there is none or it did not handle the command.
     bool handleMenuCommand(std::string_view itemName);
     bool hasMenuHandler(std::string_view itemName) const;
+    // _EnableMenuItems: raises the class's EnableMenuItems event, which comes
+    // before the framework enables the items that have handlers here.
+    void EnableMenuItems();
 
     void Show();
     void Close();

@@ -3,6 +3,7 @@
 #include "framework/runtime.h"
 
 #include <QComboBox>
+#include <QWheelEvent>
 
 namespace fw {
 
@@ -16,12 +17,23 @@ std::unique_ptr<ClassRecord> build() {
     };
     return r;
 }
+
+// The wheel over a closed popup would pick a row (and run Change) as the
+// pointer merely passes; only a click or the keyboard chooses. The open list
+// scrolls as usual: it gets the wheel itself.
+class ClosedWheelComboBox : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void wheelEvent(QWheelEvent* event) override { event->ignore(); }
+};
 } // namespace
 
 const ClassRecord& PopupMenu::staticRecord() { return lookupClass("PopupMenu", build); }
 
 QWidget* PopupMenu::createWidget(QWidget* content) {
-    auto* combo = new QComboBox(content);
+    auto* combo = new ClosedWheelComboBox(content);
     QObject::connect(combo, &QComboBox::activated, combo, [this](int index) { userSelected(index); });
     return combo;
 }

@@ -1,0 +1,243 @@
+// Input that reaches controls around the program's handlers: where the keyboard
+// focus goes when a handler disables the focused control, the mouse wheel over
+// a closed popup, the EnableMenuItems event when a menu opens, and the Delete
+// item in a one-line field and in a text area.
+#include "framework/controls/text_area.h"
+#include "framework/menu.h"
+#include "shell/window3.h"
+#include "tournament_steps.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using fw::testing::focusedControl;
+using fw::testing::pressKeysOnFocus;
+using tournament_steps::kPairingPopups;
+using tournament_steps::kStrengthPopups;
+
+class ControlInput : public tournament_steps::TournamentTest {
+protected:
+    fw::Ref<fw::Object> object(const auto& control) { return fw::Ref<fw::Object>(control.get()); }
+};
+
+TEST_F(ControlInput, DisablingTheFocusedControlHandsTheFocusToNoControl) {
+    // Disabling a control that lacks the focus leaves the focus where it is.
+    fw::testing::focus(object(w->TextField15()));
+    ASSERT_TRUE(fw::testing::activate(*w));
+    w->PushButton8()->SetEnabled(false);
+    w->PushButton8()->SetEnabled(true);
+    EXPECT_EQ(focusedControl(*w), object(w->TextField15()));
+
+    readyAllOpeningGames();
+    playOpeningGames();
+    fw::testing::click(w->PushButton5());
+    ASSERT_TRUE(w->PushButton6()->Enabled());
+
+    // The Crystal Bowl played from the keyboard: its button disables itself,
+    // and the next Space must not reach "Restart", next in the tab order.
+    fw::testing::focus(object(w->PushButton6()));
+    ASSERT_TRUE(fw::testing::activate(*w));
+    ASSERT_EQ(focusedControl(*w), object(w->PushButton6()));
+    pressKeysOnFocus(*w, "Space");
+    ASSERT_FALSE(w->PushButton6()->Enabled());
+    const auto tally = column(1);
+    ASSERT_EQ(tally.size(), 8u);
+    EXPECT_EQ(focusedControl(*w), nullptr);
+
+    pressKeysOnFocus(*w, "Space");
+    pressKeysOnFocus(*w, "Return");
+    ASSERT_TRUE(w->isOpen()) << "a key reached Restart";
+    EXPECT_EQ(vantoro::implicit::Window1(), w);
+    EXPECT_EQ(column(1), tally);
+    EXPECT_TRUE(fw::seams::messageBoxTexts().empty());
+
+    // A pairing pick made with the keyboard locks its popup the same way.
+    w->Close();
+    w = vantoro::implicit::Window1();
+    chooseTeamsInListOrder();
+    confirmTeamsAndStrengths();
+    fw::testing::focus(object(w->PopupMenu17()));
+    ASSERT_TRUE(fw::testing::activate(*w));
+    pressKeysOnFocus(*w, "Down");
+    EXPECT_EQ(w->PopupMenu17()->ListIndex(), 1);
+    EXPECT_FALSE(w->PopupMenu17()->Enabled());
+    EXPECT_EQ(focusedControl(*w), nullptr);
+    pressKeysOnFocus(*w, "Down");
+    EXPECT_EQ(w->PopupMenu18()->ListIndex(), 0);
+}
+
+TEST_F(ControlInput, TheWheelOverAClosedPopupPicksNothing) {
+    fw::testing::chooseRow(object(w->PopupMenu2()), 1);
+    const std::int32_t strength = w->PopupMenu9()->ListIndex();
+    // Down from "Choose" would be LSU, which PopupMenu2 holds: the refusal.
+    fw::testing::turnWheel(object(w->PopupMenu1()), 1);
+    fw::testing::turnWheel(object(w->PopupMenu1()), 3);
+    fw::testing::turnWheel(object(w->PopupMenu2()), -1);
+    fw::testing::turnWheel(object(w->PopupMenu2()), 1);
+    EXPECT_EQ(w->PopupMenu1()->ListIndex(), 0);
+    EXPECT_EQ(w->PopupMenu2()->ListIndex(), 1);
+    EXPECT_EQ(fw::testing::inspect(object(w->PopupMenu1())).text, "Choose");
+    EXPECT_EQ(w->PopupMenu9()->ListIndex(), strength);
+    EXPECT_TRUE(fw::seams::messageBoxTexts().empty());
+
+    // A pairing popup keeps "Choose", stays open to a pick and takes no entry.
+    fw::testing::chooseRow(object(w->PopupMenu2()), 0);
+    chooseTeamsInListOrder();
+    confirmTeamsAndStrengths();
+    const auto team = w->team;
+    fw::testing::turnWheel(object(w->PopupMenu17()), 1);
+    EXPECT_EQ(w->PopupMenu17()->ListIndex(), 0);
+    EXPECT_TRUE(w->PopupMenu17()->Enabled());
+    EXPECT_EQ(w->team, team);
+
+    // The mouse and the keyboard still choose.
+    fw::testing::chooseRow(object(w->PopupMenu17()), 1);
+    EXPECT_EQ(w->PopupMenu17()->ListIndex(), 1);
+    fw::testing::focus(object(w->PopupMenu18()));
+    ASSERT_TRUE(fw::testing::activate(*w));
+    pressKeysOnFocus(*w, "Down");
+    EXPECT_EQ(w->PopupMenu18()->ListIndex(), 1);
+    EXPECT_EQ(w->team.size(), team.size() - 2);
+    EXPECT_TRUE(fw::seams::messageBoxTexts().empty());
+}
+
+TEST_F(ControlInput, DeleteRemovesOnlyTheSelectionInFieldsAndAreas) {
+    auto field = w->TextField15();
+    fw::testing::focus(object(field));
+    ASSERT_TRUE(fw::testing::activate(*w));
+    fw::testing::typeText(object(field), "abcd");
+    pressKeysOnFocus(*w, "Left");
+    ASSERT_TRUE(fw::testing::chooseMenu(*w, "EditClear"));
+    EXPECT_EQ(field->Text(), "abcd");
+    pressKeysOnFocus(*w, "Shift+Left");
+    ASSERT_TRUE(fw::testing::chooseMenu(*w, "EditClear"));
+    EXPECT_EQ(field->Text(), "abd");
+    ASSERT_TRUE(fw::testing::chooseMenu(*w, "EditClear"));
+    EXPECT_EQ(field->Text(), "abd");
+
+    ASSERT_TRUE(fw::testing::chooseMenu(*w, "instructionsinstructions"));
+    auto instructions = fw::checkedCast<vantoro::Window3>(fw::Window::GetImplicitWindow("Window3.Window3"));
+    ASSERT_TRUE(instructions);
+    auto area = instructions->TextArea1();
+    fw::testing::focus(object(area));
+    ASSERT_TRUE(fw::testing::activate(*instructions));
+    const std::string text(vantoro::instructions::kText);
+    fw::Ref<fw::MenuBar> bar = w->GetMenuBar();
+    auto clear = [&] { fw::chooseMenuItem(fw::deref(bar).Lookup("EditClear"), instructions.get()); };
+    pressKeysOnFocus(*instructions, "Ctrl+Home");
+    clear();
+    EXPECT_EQ(area->Text(), text);
+    pressKeysOnFocus(*instructions, "Shift+Right");
+    clear();
+    EXPECT_EQ(area->Text(), text.substr(1));
+    clear();
+    EXPECT_EQ(area->Text(), text.substr(1));
+    instructions->Close();
+}
+
+// A window of the test's own with a menu of two items that do not enable
+// themselves; its EnableMenuItems event registers a handler for one of them.
+class MenuProbe : public fw::Window {
+public:
+    static const fw::ClassRecord& staticRecord();
+    const fw::ClassRecord& classRecord() const override { return staticRecord(); }
+
+    int enableCalls = 0;
+    std::vector<bool> probeEnabledAtEvent;
+
+    void Layout() {
+        SetTitle("Menu probe");
+        SetVisible(true);
+        fw::Ref<fw::MenuBar> bar = fw::newObject<fw::MenuBar>();
+        fw::Ref<fw::MenuItem> menu = fw::newObject<fw::MenuItem>();
+        menu->SetName("ProbeMenu");
+        menu->SetText("Probe");
+        for (const char* name : {"ProbeItem", "OtherItem"}) {
+            fw::Ref<fw::MenuItem> item = fw::newObject<fw::MenuItem>();
+            item->SetName(name);
+            item->SetText(name);
+            menu->Append(item);
+        }
+        bar->Append(menu);
+        SetMenuBar(bar);
+    }
+
+    void EnableMenuItems() {
+        ++enableCalls;
+        for (const auto& item : fw::testing::nativeMenu(*this))
+            if (item.name == "ProbeItem") probeEnabledAtEvent.push_back(item.enabled);
+        if (!hasMenuHandler("ProbeItem"))
+            AddMenuHandler("ProbeItem", fw::createDelegate(fw::Ref<fw::Object>(this), "Probe_Action", "(  ) as Boolean"));
+    }
+
+    bool Probe_Action() { return true; }
+
+    bool enabled(const std::string& name) const {
+        for (const auto& item : fw::testing::nativeMenu(*this))
+            if (item.name == name) return item.enabled;
+        return false;
+    }
+};
+
+std::unique_ptr<fw::ClassRecord> buildMenuProbe() {
+    auto r = std::make_unique<fw::ClassRecord>();
+    r->base = &fw::Window::staticRecord();
+    auto row = [](const char* name, const char* signature, fw::Invoker invoke) {
+        return fw::MethodRow{name, 1, {fw::publicScope()}, signature, std::move(invoke)};
+    };
+    r->methods = {
+        row("Layout", "%%", fw::invokerOf<&MenuProbe::Layout>()),
+        row("EnableMenuItems", "%%", fw::invokerOf<&MenuProbe::EnableMenuItems>()),
+        row("Probe_Action", "%b%", fw::invokerOf<&MenuProbe::Probe_Action>()),
+    };
+    r->eventHooks = {{"Layout", "Layout"}, {"EnableMenuItems", "EnableMenuItems"}};
+    return r;
+}
+
+const fw::ClassRecord& MenuProbe::staticRecord() { return fw::lookupClass("MenuProbe.MenuProbe", buildMenuProbe); }
+
+fw::Ref<MenuProbe> openMenuProbe() {
+    fw::Ref<MenuProbe> probe = fw::newObject<MenuProbe>();
+    probe->Constructor();
+    return probe;
+}
+
+TEST(MenuOpening, RaisesEnableMenuItemsOnceBeforeEnablingHandledItems) {
+    fw::Ref<MenuProbe> a = openMenuProbe();
+    fw::Ref<MenuProbe> b = openMenuProbe();
+    EXPECT_EQ(a->enableCalls, 0);
+    EXPECT_FALSE(a->enabled("ProbeItem"));
+
+    ASSERT_TRUE(fw::testing::activate(*a));
+    ASSERT_TRUE(fw::testing::openMenu(*a, "ProbeMenu"));
+    EXPECT_EQ(a->enableCalls, 1);
+    EXPECT_EQ(b->enableCalls, 0);
+    // The event saw the item still disabled; the handler it registered then
+    // enabled it. The item without a handler stays disabled.
+    EXPECT_EQ(a->probeEnabledAtEvent, std::vector<bool>{false});
+    EXPECT_TRUE(a->enabled("ProbeItem"));
+    EXPECT_FALSE(a->enabled("OtherItem"));
+    EXPECT_FALSE(b->enabled("ProbeItem"));
+
+    ASSERT_TRUE(fw::testing::openMenu(*a, "ProbeMenu"));
+    EXPECT_EQ(a->enableCalls, 2);
+    a->Close();
+    b->Close();
+
+    // The main window's own event, which sets nothing, leaves every item enabled.
+    auto main = vantoro::implicit::Window1();
+    ASSERT_TRUE(fw::testing::activate(*main));
+    for (const char* menu : {"FileMenu", "EditMenu", "instructionsMenu"}) ASSERT_TRUE(fw::testing::openMenu(*main, menu));
+    for (const auto& item : fw::testing::nativeMenu(*main))
+        if (item.text != "-") {
+            EXPECT_TRUE(item.enabled) << item.name;
+        }
+    EXPECT_TRUE(main->isOpen());
+    main->Close();
+}
+
+} // namespace
