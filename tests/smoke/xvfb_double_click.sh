@@ -7,37 +7,20 @@
 #   bash tests/smoke/xvfb_double_click.sh PROGRAM [SCREENSHOT.png]
 set -euo pipefail
 
+source "$(dirname "$0")/lib.sh"
+
 program=${1:?usage: xvfb_double_click.sh PROGRAM [SCREENSHOT.png]}
 program=$(realpath "$program")
 shot=${2:-$(dirname "$program")/smoke_double_click.png}
-title='So You Want A Vantoro?'
-
 if [[ ${XVFB_SMOKE_INSIDE:-} != 1 ]]; then
-    for tool in xvfb-run xdotool import convert; do
-        command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (bash tools/deps.sh installs it)"; exit 1; }
-    done
-    auth=$(mktemp)
-    export XDG_RUNTIME_DIR
-    XDG_RUNTIME_DIR=$(mktemp -d)
     # The results file goes beside the executable: a private copy keeps it
     # out of the build folder.
     appdir=$(mktemp -d)
     cp "$program" "$appdir/"
-    trap 'rm -rf "$auth" "$XDG_RUNTIME_DIR" "$appdir"' EXIT
-    XVFB_SMOKE_INSIDE=1 xvfb-run -a -f "$auth" -s "-screen 0 1024x768x24" bash "$0" "$appdir/$(basename "$program")" "$shot"
-    exit $?
+    EXTRA_CLEANUP=$appdir in_xvfb "$0" "$appdir/$(basename "$program")" "$shot"
 fi
 
-"$program" &
-pid=$!
-stop() { kill -0 "$pid" 2>/dev/null && kill -9 "$pid" 2>/dev/null; true; }
-trap stop EXIT
-
-if ! window=$(timeout 20 xdotool search --sync --onlyvisible --name "^${title//\?/\\?}\$" | head -n 1) || [[ -z $window ]]; then
-    echo "FAIL: no window titled \"$title\" within 20 s"
-    exit 1
-fi
-xdotool windowfocus --sync "$window"
+start_program "$program"
 sleep 0.5
 # Positions are in the content area, below the menu bar.
 eval "$(xdotool getwindowgeometry --shell "$window")"
@@ -104,14 +87,6 @@ if ((lines != 10)); then echo "FAIL: $lines lines, not one block of 10"; failed=
 if ((teams != 8)); then echo "FAIL: $teams different teams, not 8"; failed=1; fi
 if ((wins != 1)); then echo "FAIL: $wins wins for one final"; failed=1; fi
 
-xdotool key --clearmodifiers ctrl+q
-for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then
-    echo "FAIL: still running 10 s after Ctrl+Q"
-    exit 1
-fi
+quit_program
 ((failed == 0)) || exit 1
 echo "PASS: double-clicks confirmed, played, counted and saved once each"
