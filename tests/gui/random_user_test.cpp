@@ -2,6 +2,7 @@
 // user can do (pick, click, type, hold Shift, let time pass, save, replay,
 // restart), some of it arriving inside a running handler's yield. After every
 // step the tournament must still make sense.
+#include "tests/file_helpers.h"
 #include "framework/delegate.h"
 #include "framework/random.h"
 #include "framework/runtime.h"
@@ -63,12 +64,7 @@ int scoreOf(const std::string& text) {
 // team (an empty slot) scores 0 and loses; "0" to "0" is a game not played.
 bool decided(int a, int b) { return a >= 0 && b >= 0 && a != b; }
 
-std::string readFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using test_files::readFile;
 
 // Whether the file holds only whole blocks: a heading, eight result rows and
 // the closing line, each ended by a line feed. Empty means yes.

@@ -1,6 +1,7 @@
 // The results file's edges: several streams on one file at once, failures that
 // must take back their own bytes and nothing else, a pipe where the file should
 // be, and user IDs holding control characters.
+#include "tests/file_helpers.h"
 #include "framework/files.h"
 #include "framework/services.h"
 #include "framework/test_driver.h"
@@ -21,12 +22,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string readFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using test_files::readFile;
 
 void appendFile(const fs::path& p, const std::string& text) {
     std::ofstream(p, std::ios::binary | std::ios::app) << text;

@@ -1,3 +1,4 @@
+#include "tests/file_helpers.h"
 #include "framework/files.h"
 #include "framework/runtime.h"
 #include "framework/services.h"
@@ -22,12 +23,7 @@ const char* const kEntries[8] = {
     "Oregon (0.7901)_8",  "Arkansas (0.7687)_8", "Boise State (0.7408)_7",    "Kansas State (0.6827)_7",
 };
 
-std::string readFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using test_files::readFile;
 
 // Every file under a folder with its bytes: what a save may not change.
 std::map<std::string, std::string> snapshot(const fs::path& root) {

@@ -1,6 +1,7 @@
 // Saves from separate processes: two copies of the program saving to one file
 // at the same moment, and a save under a file-size limit. Each case forks
 // before the GUI toolkit is started, so every process is a program of its own.
+#include "tests/file_helpers.h"
 #include "framework/files.h"
 #include "framework/runtime.h"
 #include "framework/services.h"
@@ -26,12 +27,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string readFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using test_files::readFile;
 
 std::string block(const std::string& wins) {
     std::string b = "TEAM (BCS#)_Strength\t|| Number of Wins\n";
