@@ -19,6 +19,7 @@
 #include <map>
 #include <random>
 #include <set>
+#include <span>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -248,27 +249,29 @@ private:
             auto w = openMainWindow();
             if (!w) return;
             Window1& win = *w;
+            // Walked, not indexed: the accessor tables are read through spans.
+            const std::span<const PopupAccessor> teams(kPopups, 8), pairings(kPopups + 16, 8);
             std::set<int> taken;
-            for (int k = 0; k < 8; ++k) taken.insert(fw::deref((win.*kPopups[k])()).ListIndex());
-            for (int k = 0; k < 8; ++k) {
-                fw::PopupMenu& team = fw::deref((win.*kPopups[k])());
+            for (PopupAccessor p : teams) taken.insert(fw::deref((win.*p)()).ListIndex());
+            for (PopupAccessor p : teams) {
+                fw::PopupMenu& team = fw::deref((win.*p)());
                 if (team.Enabled() && team.ListIndex() == 0) {
                     std::vector<int> free;
                     for (int row = 1; row < team.ListCount(); ++row)
                         if (!taken.count(row)) free.push_back(row);
-                    if (!free.empty()) fw::testing::chooseRow((win.*kPopups[k])(), free[pick % free.size()]);
+                    if (!free.empty()) fw::testing::chooseRow((win.*p)(), free[pick % free.size()]);
                     return;
                 }
             }
             if (fw::deref(win.CheckBox1()).Enabled()) return fw::testing::click(win.CheckBox1());
             if (fw::deref(win.CheckBox2()).Enabled()) return fw::testing::click(win.CheckBox2());
-            for (int k = 16; k < 24; ++k) {
-                fw::PopupMenu& pairing = fw::deref((win.*kPopups[k])());
+            for (PopupAccessor p : pairings) {
+                fw::PopupMenu& pairing = fw::deref((win.*p)());
                 if (pairing.Enabled() && pairing.ListIndex() < 1 && pairing.ListCount() > 1)
-                    return fw::testing::chooseRow((win.*kPopups[k])(), 1 + pick % (pairing.ListCount() - 1));
+                    return fw::testing::chooseRow((win.*p)(), 1 + pick % (pairing.ListCount() - 1));
             }
-            for (int k = 0; k < 7; ++k)
-                if (fw::deref((win.*kButtons[k])()).Enabled()) return fw::testing::click((win.*kButtons[k])());
+            for (ButtonAccessor b : std::span(kButtons, 7))
+                if (fw::deref((win.*b)()).Enabled()) return fw::testing::click((win.*b)());
             for (ButtonAccessor b : {&Window1::PushButton10, &Window1::PushButton9, &Window1::PushButton11})
                 if (fw::deref((win.*b)()).Enabled()) return fw::testing::click((win.*b)());
         };
