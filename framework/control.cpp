@@ -1,6 +1,7 @@
 #include "framework/control.h"
 
 #include "framework/runtime.h"
+#include "framework/text_font.h"
 #include "framework/window.h"
 
 #include <QFont>
@@ -57,7 +58,7 @@ std::unique_ptr<ClassRecord> buildRectControl() {
         props::stored("TabStop", "b"),
         props::stored("HelpTag", "s"),
         props::stored("AutoDeactivate", "b"),
-        props::stored("TextFont", "s"),
+        props::text<R>("TextFont", &R::TextFont, &R::SetTextFont),
         props::stored("DataSource", "s"),
         props::stored("DataField", "s"),
     };
@@ -192,6 +193,11 @@ void RectControl::SetUnderline(bool v) {
     applyFont();
 }
 
+void RectControl::SetTextFont(std::string name) {
+    textFont_ = std::move(name);
+    applyFont();
+}
+
 void RectControl::applyGeometry() {
     if (QWidget* w = widget()) w->setGeometry(left_, top_, width_, height_);
 }
@@ -200,6 +206,8 @@ void RectControl::applyFont() {
     QWidget* w = widget();
     if (!w) return;
     QFont f = w->font();
+    const std::string family = textFontFamily(textFont_);
+    if (!family.empty()) f.setFamily(QString::fromStdString(family));
     // Sizes are in pixels, as the design was drawn at one pixel per point.
     f.setPixelSize(static_cast<int>(textSize_ > 0 ? textSize_ : kDefaultTextSize));
     f.setBold(bold_);

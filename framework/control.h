@@ -101,6 +101,9 @@ public:
     void SetItalic(bool v);
     bool Underline() const { return underline_; }
     void SetUnderline(bool v);
+    // The font family by name; "System" is the runtime's face for control text.
+    const std::string& TextFont() const { return textFont_; }
+    void SetTextFont(std::string name);
 
     // The frame that contains this control (InitialParent); nil: the window.
     const std::string& InitialParent() const { return initialParent_; }
@@ -124,6 +127,7 @@ private:
     double textSize_ = 0;
     std::int32_t textUnit_ = 0;
     bool bold_ = false, italic_ = false, underline_ = false;
+    std::string textFont_ = "System";
     std::string initialParent_;
     std::int32_t tabIndex_ = 0;
 };

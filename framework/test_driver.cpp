@@ -9,12 +9,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QStyle>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -98,6 +100,7 @@ WidgetInfo inspect(const Ref<Object>& control) {
     info.enabled = w->isEnabled();
     info.shown = !w->isHidden();
     info.pixelSize = w->font().pixelSize();
+    info.family = QFontInfo(w->font()).family().toStdString();
     info.bold = w->font().bold();
     info.underline = w->font().underline();
     info.foreground = rgbOf(w->palette().color(QPalette::WindowText));
@@ -277,6 +280,16 @@ bool textFits(const Ref<Object>& control) {
     if (auto* combo = qobject_cast<QComboBox*>(w))
         return metrics.horizontalAdvance(combo->currentText()) < w->width() && metrics.height() <= w->height();
     return true;
+}
+
+Box drawnText(const Ref<Object>& label) {
+    auto* w = qobject_cast<QLabel*>(requireWidget(label));
+    if (!w) throw NilObjectException("not a label");
+    const int flags = int(w->alignment()) | (w->wordWrap() ? int(Qt::TextWordWrap) : 0);
+    const QRect r = w->style()
+                        ->itemTextRect(w->fontMetrics(), w->contentsRect(), flags, w->isEnabled(), w->text())
+                        .translated(w->pos());
+    return Box{r.x(), r.y(), r.width(), r.height()};
 }
 
 bool activate(const Window& window) {

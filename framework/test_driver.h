@@ -36,6 +36,7 @@ struct WidgetInfo {
     bool shown = false;          // visible when its window is
     std::string text;            // caption or displayed text ("\n" between lines)
     int pixelSize = 0;
+    std::string family;          // the font family the text is drawn in
     bool bold = false, underline = false;
     unsigned background = 0;     // 0xRRGGBB of the base colour (text fields)
     unsigned foreground = 0;     // 0xRRGGBB of the text colour
@@ -102,6 +103,17 @@ void later(int ms, std::function<void()> action);
 
 // Whether the control's caption or text shows whole inside its designed box.
 bool textFits(const Ref<Object>& control);
+
+// Where a label draws its text: the box its lines take, in the window's
+// content area.
+struct Box {
+    int left = 0, top = 0, width = 0, height = 0;
+    bool meets(const Box& other) const {
+        return left < other.left + other.width && other.left < left + width && top < other.top + other.height &&
+               other.top < top + height;
+    }
+};
+Box drawnText(const Ref<Object>& label);
 
 // Makes the window the active one, as a click on it would, and waits until the
 // platform reports it active; only then do focus and Edit items reach it.

@@ -3,6 +3,7 @@
 set -euo pipefail
 packages=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick pkgconf libhunspell-dev hunspell-en-us)
 missing=()
+packages+=(fonts-liberation2) # the narrow sans that control text is drawn in
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
