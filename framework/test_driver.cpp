@@ -136,8 +136,38 @@ bool hasMinimizeBox(const Window& window) {
     return window.nativeWindow() && window.nativeWindow()->windowFlags().testFlag(Qt::WindowMinimizeButtonHint);
 }
 bool isResizable(const Window& window) {
-    const QWidget* c = window.contentWidget();
-    return c && c->minimumSize() != c->maximumSize();
+    const QMainWindow* w = window.nativeWindow();
+    return w && (w->minimumSize() != w->maximumSize() || w->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+TopLevelInfo topLevel(const Window& window) {
+    TopLevelInfo info;
+    QMainWindow* w = window.nativeWindow();
+    if (!w) return info;
+    info.width = w->width();
+    info.height = w->height();
+    info.minWidth = w->minimumWidth();
+    info.minHeight = w->minimumHeight();
+    info.maxWidth = w->maximumWidth();
+    info.maxHeight = w->maximumHeight();
+    if (QMenuBar* bar = w->menuWidget() ? qobject_cast<QMenuBar*>(w->menuWidget()) : nullptr)
+        info.menuBarHeight = bar->isVisible() ? bar->height() : 0;
+    const Qt::WindowFlags flags = w->windowFlags();
+    info.closeBox = flags.testFlag(Qt::WindowCloseButtonHint);
+    info.minimizeBox = flags.testFlag(Qt::WindowMinimizeButtonHint);
+    info.maximizeBox = flags.testFlag(Qt::WindowMaximizeButtonHint);
+    info.minimized = w->isMinimized();
+    info.active = w->isActiveWindow();
+    return info;
+}
+
+void minimize(const Window& window) {
+    QMainWindow* w = window.nativeWindow();
+    if (!w) return;
+    // A window manager minimises only a window that it has put on screen.
+    if (!QTest::qWaitForWindowExposed(w, 2000)) return;
+    w->showMinimized();
+    QCoreApplication::processEvents();
 }
 
 int shownTopLevelWindows() {

@@ -54,7 +54,21 @@ int contentWidth(const Window& window);
 int contentHeight(const Window& window);
 bool hasCloseBox(const Window& window);
 bool hasMinimizeBox(const Window& window);
+// Whether the window manager may resize the top-level window.
 bool isResizable(const Window& window);
+
+// The top-level window around the content area, as the window manager is told
+// it: its size (menu bar included), its limits, its title bar buttons, its state.
+struct TopLevelInfo {
+    int width = 0, height = 0;
+    int minWidth = 0, minHeight = 0, maxWidth = 0, maxHeight = 0;
+    int menuBarHeight = 0;
+    bool closeBox = false, minimizeBox = false, maximizeBox = false;
+    bool minimized = false, active = false;
+};
+TopLevelInfo topLevel(const Window& window);
+// The user minimises the window with its minimise box.
+void minimize(const Window& window);
 // Top-level windows shown on screen (message boxes included).
 int shownTopLevelWindows();
 

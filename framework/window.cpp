@@ -3,8 +3,10 @@
 #include "framework/application.h"
 #include "framework/controls/timer.h"
 #include "framework/runtime.h"
+#include "framework/x11_window_hints.h"
 
 #include <QCloseEvent>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPointer>
@@ -236,9 +238,15 @@ void Window::Show() {
     if (!open_) return;
     visible_ = true;
     if (constructing_ || !native_->window) return;
-    native_->window->show();
-    native_->window->raise();
-    native_->window->activateWindow();
+    QMainWindow* w = native_->window;
+    // The window manager learns the window's fixed size before it maps it.
+    w->winId();
+    tellFixedSize();
+    // Showing an open window brings it forward, also out of the minimised state.
+    if (w->isMinimized()) w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    w->show();
+    w->raise();
+    w->activateWindow();
 }
 
 void Window::Close() {
@@ -307,6 +315,7 @@ void Window::SetCloseButton(bool v) {
 void Window::SetResizeable(bool v) {
     resizeable_ = v;
     applySize();
+    applyFlags();
 }
 void Window::SetMinimizeButton(bool v) {
     minimizeButton_ = v;
@@ -321,7 +330,8 @@ void Window::SetMenuBarVisible(bool v) { menuBarVisible_ = v; }
 void Window::applySize() {
     if (!native_->content) return;
     // The design's size is the content area's; a window that can't be resized
-    // keeps it exactly.
+    // keeps it exactly, and so does the whole window around it, menu bar
+    // included, so the window manager is told one size as minimum and maximum.
     if (resizeable_) {
         native_->content->setMinimumSize(0, 0);
         native_->content->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -329,7 +339,13 @@ void Window::applySize() {
     } else {
         native_->content->setFixedSize(width_, height_);
     }
-    if (native_->window) native_->window->adjustSize();
+    if (!native_->window) return;
+    native_->window->layout()->setSizeConstraint(resizeable_ ? QLayout::SetDefaultConstraint : QLayout::SetFixedSize);
+    if (resizeable_) {
+        native_->window->setMinimumSize(0, 0);
+        native_->window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    native_->window->adjustSize();
 }
 
 void Window::applyFlags() {
@@ -340,7 +356,12 @@ void Window::applyFlags() {
     if (maximizeButton_) flags |= Qt::WindowMaximizeButtonHint;
     const bool shown = native_->window->isVisible();
     native_->window->setWindowFlags(flags);
+    tellFixedSize();
     if (shown) native_->window->show();
+}
+
+void Window::tellFixedSize() {
+    if (native_->window && !resizeable_) x11::offerFixedSize(*native_->window, closeButton_, minimizeButton_);
 }
 
 PropertyValue Window::stored(const std::string& key) const {

@@ -99,6 +99,7 @@ private:
     void adopt(Control& control);
     void applyFlags();
     void applySize();
+    void tellFixedSize();
     void installMenuBar();
 
     struct Native;

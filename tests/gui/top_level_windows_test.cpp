@@ -1,6 +1,7 @@
-// The three top-level windows as a window manager sees them: control text in a
-// face narrow enough for the designed boxes, so the About window's title clears
-// its combo box.
+// The three top-level windows as a window manager sees them: one fixed size,
+// menu bar included, and the title bar buttons of their designs; a further menu
+// command brings a minimised window back; control text in a face narrow enough
+// for the designed boxes, so the About window's title clears its combo box.
 #include "framework/test_driver.h"
 #include "framework/text_font.h"
 #include "main_window/window1.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -57,6 +59,82 @@ protected:
     }
     fw::Ref<vantoro::Window1> main;
 };
+
+TEST_F(TopLevelWindows, FixedSizeWithTheDesignedButtons) {
+    struct Expected {
+        fw::Window* window;
+        int width, height;
+        bool closeBox;
+    };
+    auto about = chooseAbout();
+    auto instructions = chooseInstructions();
+    ASSERT_TRUE(about && instructions);
+    fw::testing::processEvents();
+    for (const Expected& e : {Expected{main.get(), 850, 650, false}, Expected{about.get(), 300, 200, true},
+                              Expected{instructions.get(), 600, 361, true}}) {
+        const std::string title = fw::testing::nativeTitle(*e.window);
+        EXPECT_EQ(fw::testing::contentWidth(*e.window), e.width) << title;
+        EXPECT_EQ(fw::testing::contentHeight(*e.window), e.height) << title;
+        const auto top = fw::testing::topLevel(*e.window);
+        if (e.window == main.get()) {
+            EXPECT_GT(top.menuBarHeight, 0) << title;
+        }
+        // The whole window, menu bar included, has one size as minimum and maximum.
+        EXPECT_EQ(top.width, e.width) << title;
+        EXPECT_EQ(top.height, e.height + top.menuBarHeight) << title;
+        EXPECT_EQ(std::make_pair(top.minWidth, top.minHeight), std::make_pair(top.width, top.height)) << title;
+        EXPECT_EQ(std::make_pair(top.maxWidth, top.maxHeight), std::make_pair(top.width, top.height)) << title;
+        EXPECT_FALSE(fw::testing::isResizable(*e.window)) << title;
+        EXPECT_EQ(top.closeBox, e.closeBox) << title;
+        EXPECT_TRUE(top.minimizeBox) << title;
+        EXPECT_FALSE(top.maximizeBox) << title;
+    }
+
+    // Showing a window again changes none of it.
+    about->Show();
+    fw::testing::processEvents();
+    const auto again = fw::testing::topLevel(*about);
+    EXPECT_EQ(std::make_pair(again.maxWidth, again.maxHeight), std::make_pair(300, 200 + again.menuBarHeight));
+    EXPECT_TRUE(again.closeBox);
+    EXPECT_FALSE(again.maximizeBox);
+}
+
+TEST_F(TopLevelWindows, MenuCommandBringsAMinimisedWindowBack) {
+    auto about = chooseAbout();
+    auto instructions = chooseInstructions();
+    ASSERT_TRUE(about && instructions);
+    fw::testing::typeText(fw::Ref<fw::Object>(instructions->TextArea1().get()), "kept");
+    const std::string typed = instructions->TextArea1()->Text();
+
+    struct Case {
+        fw::Window* window;
+        const char* item;
+    };
+    for (const Case& c : {Case{about.get(), "FileAboutVantoro2011"}, Case{instructions.get(), "instructionsinstructions"}}) {
+        const std::string title = fw::testing::nativeTitle(*c.window);
+        fw::testing::minimize(*c.window);
+        ASSERT_TRUE(fw::testing::topLevel(*c.window).minimized) << title;
+        fw::testing::activate(*main);
+
+        EXPECT_TRUE(fw::testing::chooseMenu(*main, c.item));
+        // A real window manager answers in its own time.
+        for (int i = 0; i < 100; ++i) {
+            const auto now = fw::testing::topLevel(*c.window);
+            if (!now.minimized && now.active) break;
+            fw::testing::wait(20);
+        }
+        const auto top = fw::testing::topLevel(*c.window);
+        EXPECT_FALSE(top.minimized) << title;
+        EXPECT_TRUE(fw::testing::nativeShown(*c.window)) << title;
+        EXPECT_TRUE(top.active) << title;
+        EXPECT_FALSE(fw::testing::topLevel(*main).active) << title;
+        EXPECT_TRUE(c.window->isOpen()) << title;
+    }
+    // The same windows came back, not new ones.
+    EXPECT_EQ(fw::Window::GetImplicitWindow("Window2.Window2").get(), static_cast<fw::Window*>(about.get()));
+    EXPECT_EQ(fw::Window::GetImplicitWindow("Window3.Window3").get(), static_cast<fw::Window*>(instructions.get()));
+    EXPECT_EQ(instructions->TextArea1()->Text(), typed);
+}
 
 TEST_F(TopLevelWindows, AboutTitleClearsTheComboBox) {
     auto about = chooseAbout();
