@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Smoke test in a real X server: starts the program under a virtual X server,
-# finds its main window by title, takes a screenshot, quits through Ctrl+Q and
-# expects exit status 0 within a few seconds.
+# finds its main window by title, takes a screenshot, checks that the window
+# manager is told the window's size is fixed, quits through Ctrl+Q and expects
+# exit status 0 within a few seconds.
 #
 #   bash tests/smoke/xvfb_smoke.sh PROGRAM [SCREENSHOT.png]
 #
@@ -24,5 +25,19 @@ if ((colours < 8)); then
     echo "FAIL: the screenshot is blank"
     exit 1
 fi
+
+# One size as minimum and maximum, and the Motif functions offer neither
+# resizing (0x2) nor maximising (0x10).
+command -v xprop >/dev/null || { echo "FAIL: xprop is missing (bash tools/deps.sh installs it)"; exit 1; }
+hints=$(xprop -id "$window" WM_NORMAL_HINTS _MOTIF_WM_HINTS)
+min=$(sed -n 's/.*minimum size: //p' <<<"$hints")
+max=$(sed -n 's/.*maximum size: //p' <<<"$hints")
+functions=$(sed -n 's/^_MOTIF_WM_HINTS.* = [^,]*, *\([^,]*\),.*/\1/p' <<<"$hints")
+if [[ -z $min || $min != "$max" || -z $functions ]] || ((functions & 0x12)); then
+    echo "FAIL: the window's size is not fixed for the window manager:"
+    echo "$hints"
+    exit 1
+fi
+echo "fixed size $min, Motif functions $functions"
 quit_program
 echo "PASS: quit through Ctrl+Q with exit status 0"
