@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, only those that are missing.
 set -euo pipefail
-packages=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick pkgconf libhunspell-dev hunspell-en-us)
+# Build: compiler, CMake, Qt, X11 connection, tests and benchmarks. Run: the narrow sans that
+# control text is drawn in, the spelling dictionary. Tests: a virtual X server and its tools.
+packages=(build-essential cmake pkgconf qt6-base-dev libgl-dev libxcb1-dev libhunspell-dev libgtest-dev libbenchmark-dev
+  fonts-liberation2 hunspell-en-us
+  xvfb xauth xdotool x11-utils imagemagick)
 missing=()
-packages+=(fonts-liberation2) # the narrow sans that control text is drawn in
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
