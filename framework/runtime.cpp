@@ -181,6 +181,8 @@ void runGuarded(const std::function<void()>& fn) {
         unhandledException(e.className(), e.what());
     } catch (const std::exception& e) {
         unhandledException("RuntimeException", e.what());
+    } catch (...) {
+        unhandledException("RuntimeException", "");
     }
 }
 } // namespace
