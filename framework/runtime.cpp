@@ -13,6 +13,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <deque>
+#include <exception>
 #include <memory>
 
 namespace fw::runtime {
@@ -219,7 +220,24 @@ void runOutermost(const std::function<void()>& fn) {
 } // namespace
 
 void runFrameworkInitialization(const Ref<Delegate>& startup) {
-    runOutermost([&] { startup->invoke({}); });
+    // Start-up runs as the outermost handler, but what escapes it is not
+    // reported here: it goes on to the caller, which reports it and shuts down
+    // instead of running the event loop, as there is no window to work in.
+    std::exception_ptr failed;
+    runOutermost([&] {
+        try {
+            startup->invoke({});
+        } catch (...) {
+            failed = std::current_exception();
+            // Nothing that waited for the start is delivered any more.
+            state().waiting.clear();
+        }
+    });
+    if (failed) {
+        // A start that failed is no success: the process ends with status 1.
+        state().exitCode = 1;
+        std::rethrow_exception(failed);
+    }
 }
 
 void run() {

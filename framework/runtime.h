@@ -32,7 +32,9 @@ void setExceptionHelper(Ref<Delegate> helper);
 // _CallFunctionWithExceptionHandling: the framework's routine for that purpose.
 Ref<Delegate> makeStandardExceptionHelper();
 
-// _RunFrameworkInitialization: calls the start-up routine back under the helper.
+// _RunFrameworkInitialization: calls the start-up routine back under the
+// helper. An exception that escapes it goes on to the caller, and the exit
+// code then tells that the start failed.
 void runFrameworkInitialization(const Ref<Delegate>& startup);
 // _RuntimeRun: runs the event loop until the application quits.
 void run();

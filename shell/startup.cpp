@@ -20,6 +20,7 @@
 #include "shell/window3.h"
 
 #include <cstdio>
+#include <exception>
 
 namespace vantoro {
 
@@ -76,19 +77,25 @@ int Startup() {
     return 0;
 }
 
-void Main() {
+void Main(int (*startupRoutine)()) {
     try {
         {
             fw::Ref<fw::Delegate> helper = fw::runtime::makeStandardExceptionHelper();
             fw::runtime::setExceptionHelper(helper);
         }
         fw::Ref<fw::Delegate> startup = fw::make<fw::Delegate>(
-            "_Startup", [](fw::Object&, std::span<const fw::Value>) { return fw::Value(Startup()); }, "(  )");
+            "_Startup",
+            [startupRoutine](fw::Object&, std::span<const fw::Value>) { return fw::Value(startupRoutine()); }, "(  )");
+        // A start-up that fails leaves here for the report below, past the loop.
         fw::runtime::runFrameworkInitialization(startup);
         startup = nullptr;
         fw::runtime::run();
     } catch (const fw::RuntimeException& e) {
         fw::runtime::unhandledException(e.className(), e.what());
+    } catch (const std::exception& e) {
+        fw::runtime::unhandledException("RuntimeException", e.what());
+    } catch (...) {
+        fw::runtime::unhandledException("RuntimeException", "");
     }
 }
 
@@ -97,7 +104,7 @@ void finalize() {
     implicit::MenuBar1Exit();
 }
 
-int processMain(int argc, char** argv) {
+int processMain(int argc, char** argv, int (*startupRoutine)()) {
     if (!fw::runtime::displayAvailable()) {
         std::fprintf(stderr,
                      "vantoro2011 shows its window on a display, and none was found.\n"
@@ -107,7 +114,7 @@ int processMain(int argc, char** argv) {
     }
     fw::runtime::init(argc, argv);
     registerClasses();
-    Main();
+    Main(startupRoutine);
     finalize();
     return fw::runtime::exit();
 }
