@@ -19,7 +19,6 @@
 #include "shell/window2.h"
 #include "shell/window3.h"
 
-#include <cstdio>
 #include <exception>
 
 namespace vantoro {
@@ -105,14 +104,11 @@ void finalize() {
 }
 
 int processMain(int argc, char** argv, int (*startupRoutine)()) {
-    if (!fw::runtime::displayAvailable()) {
-        std::fprintf(stderr,
-                     "vantoro2011 shows its window on a display, and none was found.\n"
-                     "On a machine without one, run it under a virtual X server:\n"
-                     "    xvfb-run build/vantoro2011\n");
-        return 1;
-    }
-    fw::runtime::init(argc, argv);
+    // Without a display the runtime says this and ends the process with status 1.
+    fw::runtime::init(argc, argv,
+                      "vantoro2011 shows its window on a display, and none could be opened.\n"
+                      "On a machine without one, run it under a virtual X server:\n"
+                      "    xvfb-run build/vantoro2011\n");
     registerClasses();
     Main(startupRoutine);
     finalize();
