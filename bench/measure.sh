@@ -5,13 +5,14 @@
 #   2. peak resident memory (VmHWM) of both, as a ratio;
 #   3. one whole tournament through the real handlers (median);
 #   4. the bowl game core in games per second;
-#   5. resident memory growth from the 10th to the 10,000th tournament.
+#   5. resident memory growth from the 10th to the 10,000th tournament;
+#   6. resident memory growth over 1,000 Restarts of the main window.
 #
 #   bash bench/measure.sh [BUILD_DIR]      (default: build, configured as Release)
 #
 # 1 and 2 run both programs unchanged in a virtual X server: "shown" is the X
 # server's map event of the top-level window, read through xev; the program
-# quits through Ctrl+Q, the bare window is killed. 3 to 5 come from vantoro_soak.
+# quits through Ctrl+Q, the bare window is killed. 3 to 6 come from vantoro_soak.
 set -euo pipefail
 
 runs=10

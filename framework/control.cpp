@@ -19,8 +19,11 @@ Control::Control() : slot_(std::make_unique<WidgetSlot>()) {}
 Control::~Control() {
     // A widget still inside a living window goes with the control; until it is
     // deleted it must neither paint nor report input to the control it served.
+    // The runtime connects a widget's signals with the widget itself as the
+    // context, so this cuts exactly those; Qt's own connections (the
+    // accessibility cache's watch on `destroyed` among them) must stay.
     if (QWidget* w = slot_->widget) {
-        w->disconnect();
+        QObject::disconnect(w, nullptr, w, nullptr);
         w->hide();
         w->setEnabled(false);
         w->deleteLater();

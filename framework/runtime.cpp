@@ -9,11 +9,15 @@
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
+#include <QtGlobal>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <deque>
+#include <exception>
 #include <memory>
+#include <mutex>
 
 namespace fw::runtime {
 
@@ -104,13 +108,47 @@ protected:
 };
 } // namespace
 
-bool displayAvailable() {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        if (const char* v = std::getenv(name); v && *v) return true;
-    return false;
+namespace {
+// While the toolkit starts, its messages are held back: when it cannot reach a
+// display it reports a fatal error and would abort the process with a stack
+// of its own notes. The runtime says what to do instead and ends the process.
+struct StartTrap {
+    struct Held {
+        QtMsgType type;
+        std::string category;
+        QString text;
+    };
+    std::mutex lock; // the toolkit may log from threads of its own
+    bool holding = false;
+    std::string noDisplay;
+    QtMessageHandler previous = nullptr;
+    std::vector<Held> held;
+};
+
+StartTrap& startTrap() {
+    static StartTrap trap;
+    return trap;
 }
 
-void init(int& argc, char** argv) {
+void holdStartMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    StartTrap& trap = startTrap();
+    std::unique_lock guard(trap.lock);
+    if (!trap.holding) {
+        guard.unlock();
+        if (trap.previous) trap.previous(type, context, text);
+        return;
+    }
+    if (type == QtFatalMsg) {
+        // The toolkit aborts once this handler returns, so the process ends here.
+        std::fwrite(trap.noDisplay.data(), 1, trap.noDisplay.size(), stderr);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    trap.held.push_back({type, context.category ? context.category : "", text});
+}
+} // namespace
+
+void init(int& argc, char** argv, std::string_view noDisplay) {
     // A file-size limit makes a write fail (and the save report it) instead of
     // ending the program half-way through the file.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -121,7 +159,24 @@ void init(int& argc, char** argv) {
     static char fallbackName[] = "vantoro2011";
     s.argc = 1;
     s.argv = {argc > 0 && argv && argv[0] ? argv[0] : fallbackName, nullptr};
+    StartTrap& trap = startTrap();
+    {
+        std::lock_guard guard(trap.lock);
+        trap.holding = true;
+        trap.noDisplay = noDisplay;
+        trap.previous = qInstallMessageHandler(holdStartMessage);
+    }
     s.app = std::make_unique<QApplication>(s.argc, s.argv.data());
+    // Started: what the toolkit said on the way goes out as it would have.
+    std::vector<StartTrap::Held> held;
+    {
+        std::lock_guard guard(trap.lock);
+        trap.holding = false;
+        held.swap(trap.held);
+        qInstallMessageHandler(trap.previous);
+    }
+    for (const StartTrap::Held& m : held)
+        if (trap.previous) trap.previous(m.type, QMessageLogContext(nullptr, 0, nullptr, m.category.c_str()), m.text);
     // The program quits only through its Quit item, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
     s.inputGate = std::make_unique<InputGate>();
@@ -181,6 +236,8 @@ void runGuarded(const std::function<void()>& fn) {
         unhandledException(e.className(), e.what());
     } catch (const std::exception& e) {
         unhandledException("RuntimeException", e.what());
+    } catch (...) {
+        unhandledException("RuntimeException", "");
     }
 }
 } // namespace
@@ -217,7 +274,24 @@ void runOutermost(const std::function<void()>& fn) {
 } // namespace
 
 void runFrameworkInitialization(const Ref<Delegate>& startup) {
-    runOutermost([&] { startup->invoke({}); });
+    // Start-up runs as the outermost handler, but what escapes it is not
+    // reported here: it goes on to the caller, which reports it and shuts down
+    // instead of running the event loop, as there is no window to work in.
+    std::exception_ptr failed;
+    runOutermost([&] {
+        try {
+            startup->invoke({});
+        } catch (...) {
+            failed = std::current_exception();
+            // Nothing that waited for the start is delivered any more.
+            state().waiting.clear();
+        }
+    });
+    if (failed) {
+        // A start that failed is no success: the process ends with status 1.
+        state().exitCode = 1;
+        std::rethrow_exception(failed);
+    }
 }
 
 void run() {

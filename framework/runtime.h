@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace fw {
@@ -16,11 +17,14 @@ class Window;
 
 namespace runtime {
 
-// Whether a window can be shown here: a display, or a platform chosen for Qt.
-bool displayAvailable();
+// What init says where no window can be shown, unless it is told otherwise.
+inline constexpr std::string_view kNoDisplay = "The program shows its windows on a display, and none could be opened.\n";
 
-// RuntimeInit: sets up the GUI runtime for this process.
-void init(int& argc, char** argv);
+// RuntimeInit: sets up the GUI runtime for this process. When no window can
+// be shown here (no display can be reached, or the window system asked for
+// cannot be loaded), it writes `noDisplay` to the error output and ends the
+// process with status 1, before the toolkit can abort it.
+void init(int& argc, char** argv, std::string_view noDisplay = kNoDisplay);
 bool isInitialised();
 // RuntimeExit: tears the GUI runtime down and gives the process's exit code.
 int exit();
@@ -32,7 +36,9 @@ void setExceptionHelper(Ref<Delegate> helper);
 // _CallFunctionWithExceptionHandling: the framework's routine for that purpose.
 Ref<Delegate> makeStandardExceptionHelper();
 
-// _RunFrameworkInitialization: calls the start-up routine back under the helper.
+// _RunFrameworkInitialization: calls the start-up routine back under the
+// helper. An exception that escapes it goes on to the caller, and the exit
+// code then tells that the start failed.
 void runFrameworkInitialization(const Ref<Delegate>& startup);
 // _RuntimeRun: runs the event loop until the application quits.
 void run();

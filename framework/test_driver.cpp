@@ -5,6 +5,7 @@
 #include "framework/window.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -327,6 +328,19 @@ bool activate(const Window& window) {
     if (!native) return false;
     native->activateWindow();
     return QTest::qWaitForWindowActive(native, 1000);
+}
+
+int foreignAccessibleInterfaces(const Window& window) {
+    QMainWindow* native = window.nativeWindow();
+    if (!native) return 0;
+    QList<QWidget*> widgets = native->findChildren<QWidget*>();
+    widgets.prepend(native);
+    int foreign = 0;
+    for (QWidget* w : widgets) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+        if (iface && iface->object() != w) ++foreign;
+    }
+    return foreign;
 }
 
 } // namespace fw::testing

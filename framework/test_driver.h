@@ -133,4 +133,9 @@ Box drawnText(const Ref<Object>& label);
 // platform reports it active; only then do focus and Edit items reach it.
 bool activate(const Window& window);
 
+// How many of the window's widgets the accessibility system answers with an
+// interface that serves another object (a deleted widget's, say); 0 when each
+// has its own. Asking creates the interfaces, as a screen reader does.
+int foreignAccessibleInterfaces(const Window& window);
+
 } // namespace fw::testing

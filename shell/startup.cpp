@@ -19,7 +19,7 @@
 #include "shell/window2.h"
 #include "shell/window3.h"
 
-#include <cstdio>
+#include <exception>
 
 namespace vantoro {
 
@@ -76,19 +76,25 @@ int Startup() {
     return 0;
 }
 
-void Main() {
+void Main(int (*startupRoutine)()) {
     try {
         {
             fw::Ref<fw::Delegate> helper = fw::runtime::makeStandardExceptionHelper();
             fw::runtime::setExceptionHelper(helper);
         }
         fw::Ref<fw::Delegate> startup = fw::make<fw::Delegate>(
-            "_Startup", [](fw::Object&, std::span<const fw::Value>) { return fw::Value(Startup()); }, "(  )");
+            "_Startup",
+            [startupRoutine](fw::Object&, std::span<const fw::Value>) { return fw::Value(startupRoutine()); }, "(  )");
+        // A start-up that fails leaves here for the report below, past the loop.
         fw::runtime::runFrameworkInitialization(startup);
         startup = nullptr;
         fw::runtime::run();
     } catch (const fw::RuntimeException& e) {
         fw::runtime::unhandledException(e.className(), e.what());
+    } catch (const std::exception& e) {
+        fw::runtime::unhandledException("RuntimeException", e.what());
+    } catch (...) {
+        fw::runtime::unhandledException("RuntimeException", "");
     }
 }
 
@@ -97,17 +103,14 @@ void finalize() {
     implicit::MenuBar1Exit();
 }
 
-int processMain(int argc, char** argv) {
-    if (!fw::runtime::displayAvailable()) {
-        std::fprintf(stderr,
-                     "vantoro2011 shows its window on a display, and none was found.\n"
-                     "On a machine without one, run it under a virtual X server:\n"
-                     "    xvfb-run build/vantoro2011\n");
-        return 1;
-    }
-    fw::runtime::init(argc, argv);
+int processMain(int argc, char** argv, int (*startupRoutine)()) {
+    // Without a display the runtime says this and ends the process with status 1.
+    fw::runtime::init(argc, argv,
+                      "vantoro2011 shows its window on a display, and none could be opened.\n"
+                      "On a machine without one, run it under a virtual X server:\n"
+                      "    xvfb-run build/vantoro2011\n");
     registerClasses();
-    Main();
+    Main(startupRoutine);
     finalize();
     return fw::runtime::exit();
 }

@@ -1,0 +1,70 @@
+// The main window under long use and under a fault of an odd kind: Restart
+// after Restart leaves every widget its own accessibility interface, and a
+// handler that throws something the runtime does not know is reported like
+// any other exception, and the program goes on.
+#include "framework/delegate.h"
+#include "framework/runtime.h"
+#include "framework/services.h"
+#include "framework/test_driver.h"
+#include "main_window/window1.h"
+#include "shell/implicit_instances.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+TEST(Robustness, EveryWidgetKeepsItsOwnAccessibleInterfaceThroughManyRestarts) {
+    // A deleted widget whose entry stayed behind hands its dead interface to
+    // the next widget built at its address; asking every widget after each
+    // Restart, as a screen reader does, finds one soon.
+    fw::Ref<vantoro::Window1> w = vantoro::implicit::Window1();
+    int foreign = 0;
+    int restarts = 0;
+    for (; restarts < 200 && foreign == 0; ++restarts) {
+        foreign += fw::testing::foreignAccessibleInterfaces(*w);
+        fw::testing::click(w->PushButton8());
+        // The event loop's turn: the closed window's widgets are deleted.
+        fw::testing::wait(0);
+        ASSERT_FALSE(w->isOpen());
+        w = vantoro::implicit::Window1();
+    }
+    foreign += fw::testing::foreignAccessibleInterfaces(*w);
+    EXPECT_EQ(foreign, 0) << "after " << restarts << " restarts";
+    EXPECT_EQ(fw::Window::openWindows().size(), 1u);
+    w->Close();
+}
+
+TEST(Robustness, AnExceptionOfAnUnknownTypeIsReportedAndTheProgramGoesOn) {
+    // Once as the test runner leaves the runtime, once under the
+    // exception-handling routine that start-up installs.
+    for (bool underHelper : {false, true}) {
+        SCOPED_TRACE(underHelper ? "under the exception-handling routine" : "without it");
+        if (underHelper) fw::runtime::setExceptionHelper(fw::runtime::makeStandardExceptionHelper());
+        fw::seams::messageBoxTexts().clear();
+        fw::seams::shownUrls().clear();
+        fw::Ref<vantoro::Window1> w = vantoro::implicit::Window1();
+        fw::deref(w->PushButton8())
+            .AddEventHandler("Action", fw::make<fw::Delegate>(
+                                           "Throws",
+                                           [](fw::Object&, std::span<const fw::Value>) -> fw::Value { throw 42; },
+                                           "( PushButton )"));
+
+        EXPECT_NO_THROW(fw::testing::click(w->PushButton8()));
+        EXPECT_EQ(fw::seams::messageBoxTexts(),
+                  (std::vector<std::string>{"An exception of class RuntimeException was not handled."}));
+
+        // The window stays, and its next event runs its handler.
+        fw::testing::processEvents();
+        EXPECT_TRUE(w->isOpen());
+        fw::testing::pressMouse(w->Label26());
+        EXPECT_EQ(fw::seams::shownUrls().size(), 1u);
+        EXPECT_EQ(fw::seams::messageBoxTexts().size(), 1u);
+        w->Close();
+        fw::runtime::setExceptionHelper(nullptr);
+    }
+}
+
+} // namespace
