@@ -16,6 +16,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QStyle>
 #include <QTest>
@@ -292,6 +293,23 @@ bool screenshot(const Window& window, const std::string& path) {
     QMainWindow* native = window.nativeWindow();
     if (!native) return false;
     return native->grab().save(QString::fromStdString(path), "PNG");
+}
+
+std::string modalBoxText() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    return box ? box->text().toStdString() : std::string();
+}
+
+bool clickModalBoxOk() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    QAbstractButton* ok = box ? box->button(QMessageBox::Ok) : nullptr;
+    if (!ok) return false;
+    QTest::mouseClick(ok, Qt::LeftButton, Qt::NoModifier, ok->rect().center());
+    return true;
+}
+
+void dismissModalBoxes() {
+    while (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->done(QMessageBox::Ok);
 }
 
 void later(int ms, std::function<void()> action) {

@@ -71,6 +71,13 @@ TopLevelInfo topLevel(const Window& window);
 void minimize(const Window& window);
 // Top-level windows shown on screen (message boxes included).
 int shownTopLevelWindows();
+// The text of the modal message box shown now; empty when none is.
+std::string modalBoxText();
+// Clicks the OK button of the modal message box shown now, as a user would;
+// false when no box is shown.
+bool clickModalBoxOk();
+// Closes every modal box shown now without any input (a test's safety net).
+void dismissModalBoxes();
 
 // Menus as the native menu bar of a window shows them.
 struct NativeMenuItem {

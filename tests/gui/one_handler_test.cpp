@@ -129,3 +129,36 @@ TEST_F(OneHandlerAtATime, AGamePlayedAgainShowsOneWinner) {
     EXPECT_EQ(orangeFields(w->TextField7(), w->TextField8()), 1);
     EXPECT_TRUE(inspect(w->TextField7()).bold); // its bold stays
 }
+
+// A modal box shown by a handler takes the user's click; a click elsewhere
+// waits until that handler has returned.
+TEST_F(OneHandlerAtATime, AMessageBoxTakesInputWhileTheRestWaits) {
+    fw::seams::answerMessageBoxes(false);
+    std::string shown;
+    bool answered = false, restartedMeanwhile = true;
+    const fw::Ref<vantoro::Window1> first = w;
+    fw::testing::later(50, [&] {
+        shown = fw::testing::modalBoxText();
+        click(first->PushButton8()); // Restart: waits for the box's handler
+        restartedMeanwhile = !first->isOpen();
+        answered = fw::testing::clickModalBoxOk();
+    });
+    // The safety net: a box the click could not reach is closed here, and
+    // the test fails instead of waiting for ever.
+    auto forced = std::make_shared<bool>(false);
+    fw::testing::later(1500, [forced] {
+        *forced = !fw::testing::modalBoxText().empty();
+        fw::testing::dismissModalBoxes();
+    });
+    click(w->CheckBox1()); // no teams chosen: the handler shows its box
+    fw::seams::answerMessageBoxes(true);
+    EXPECT_EQ(shown, "Please complete all selections first");
+    EXPECT_TRUE(answered);
+    EXPECT_FALSE(*forced);
+    EXPECT_FALSE(restartedMeanwhile);
+    EXPECT_TRUE(fw::testing::modalBoxText().empty());
+    // Restart acted once the handler had returned.
+    EXPECT_FALSE(first->isOpen());
+    w = vantoro::implicit::Window1();
+    EXPECT_NE(w.get(), first.get());
+}
