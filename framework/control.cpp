@@ -97,12 +97,14 @@ Value Control::raiseEvent(const std::string& event, std::vector<Value> args) {
     return handler->invoke(std::span<const Value>(call));
 }
 
-void Control::raiseUserEvent(const std::string& event, std::vector<Value> args) {
-    runtime::dispatch([self = Ref<Control>(this), event, args = std::move(args)]() mutable {
-        // It may have waited for another handler, which can have disabled the
-        // control or closed its window meanwhile: then the user's act is void.
-        if (self->takesUserInput()) self->raiseEvent(event, std::move(args));
-    });
+void Control::raiseUserEvent(const std::string& event, std::vector<Value> args, std::function<bool()> deliver) {
+    runtime::dispatch(
+        [self = Ref<Control>(this), event, args = std::move(args), deliver = std::move(deliver)]() mutable {
+            // It may have waited for another handler, which can have disabled
+            // the control or closed its window meanwhile: then the act is void.
+            if (!self->takesUserInput() || (deliver && !deliver())) return;
+            self->raiseEvent(event, std::move(args));
+        });
 }
 
 bool Control::takesUserInput() const {

@@ -6,6 +6,7 @@
 #include "framework/class_record.h"
 #include "framework/delegate.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -40,8 +41,10 @@ public:
     // The same for an event the user raised from the event loop: what escapes
     // the handler is reported and the program goes on. While another handler
     // runs, the event waits for it and is then raised only if the control still
-    // takes input.
-    void raiseUserEvent(const std::string& event, std::vector<Value> args = {});
+    // takes input and `deliver` (the user's act taking effect: a tick, a pick)
+    // agrees.
+    void raiseUserEvent(const std::string& event, std::vector<Value> args = {},
+                        std::function<bool()> deliver = {});
     // Whether the user can act on the control now: its window is open (and a
     // visible control is enabled and shown).
     virtual bool takesUserInput() const;

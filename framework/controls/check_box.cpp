@@ -1,7 +1,5 @@
 #include "framework/controls/check_box.h"
 
-#include "framework/runtime.h"
-
 #include <QCheckBox>
 
 namespace fw {
@@ -44,10 +42,9 @@ void CheckBox::userClicked(bool checked) {
     // The tick counts when the click is delivered: it may wait for a running
     // handler, and a box disabled meanwhile takes none.
     SetValue(value_);
-    runtime::dispatch([self = Ref<CheckBox>(this), checked] {
-        if (!self->takesUserInput()) return;
-        self->SetValue(checked);
-        self->raiseEvent("Action");
+    raiseUserEvent("Action", {}, [this, checked] {
+        SetValue(checked);
+        return true;
     });
 }
 

@@ -1,7 +1,5 @@
 #include "framework/controls/popup_menu.h"
 
-#include "framework/runtime.h"
-
 #include <QComboBox>
 #include <QWheelEvent>
 
@@ -76,11 +74,11 @@ void PopupMenu::userSelected(std::int32_t index) {
     // The pick shows and counts when it is delivered: it may wait for a running
     // handler, and a popup disabled meanwhile takes none.
     showSelection();
-    runtime::dispatch([self = Ref<PopupMenu>(this), index] {
-        if (!self->takesUserInput() || index == self->listIndex_ || index < 0 || index >= self->ListCount()) return;
-        self->listIndex_ = index;
-        self->showSelection();
-        self->raiseEvent("Change");
+    raiseUserEvent("Change", {}, [this, index] {
+        if (index == listIndex_ || index < 0 || index >= ListCount()) return false;
+        listIndex_ = index;
+        showSelection();
+        return true;
     });
 }
 

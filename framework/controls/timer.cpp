@@ -1,6 +1,5 @@
 #include "framework/controls/timer.h"
 
-#include "framework/runtime.h"
 #include "framework/window.h"
 
 #include <QTimer>
@@ -72,12 +71,11 @@ void Timer::windowClosed() {
 void Timer::fire() {
     // The firing waits while another handler runs; it is void if the timer was
     // armed again or turned off meanwhile, or its window closed.
-    runtime::dispatch([self = Ref<Timer>(this), arming = armings_] {
-        Window* w = self->window();
-        if (!w || !w->isOpen() || self->armings_ != arming || self->mode_ == 0) return;
+    raiseUserEvent("Action", {}, [this, arming = armings_] {
+        if (armings_ != arming || mode_ == 0) return false;
         // A single shot is off once it has fired.
-        if (self->mode_ == 1) self->mode_ = 0;
-        self->raiseEvent("Action");
+        if (mode_ == 1) mode_ = 0;
+        return true;
     });
 }
 
