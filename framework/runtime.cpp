@@ -70,6 +70,7 @@ bool isUserInput(QEvent::Type type) {
     case QEvent::TabletPress:
     case QEvent::TabletMove:
     case QEvent::TabletRelease:
+    case QEvent::InputMethod:
         return true;
     default:
         return false;
@@ -90,9 +91,9 @@ bool inModalBox(QObject* target) {
 }
 
 // Holds back user input that reaches the program while a handler runs, by
-// whatever path it comes, and hands it on, in its order, when the handler
-// returns. Real input from the window system already waits in its queue (the
-// yield excludes it); this catches what is sent to a widget directly.
+// whatever path it comes (from the window system during a yield, or sent to a
+// widget directly), and hands it on when the handler returns, in one line with
+// the timer firings and other events that waited: what came first runs first.
 class InputGate : public QObject {
 protected:
     bool eventFilter(QObject* target, QEvent* event) override {
@@ -244,17 +245,21 @@ void runGuarded(const std::function<void()>& fn) {
 
 namespace {
 // Hands on what came while a handler ran, oldest first. Each may run a handler
-// of its own, after which the next one goes on.
+// of its own, after which the next one goes on. What escapes an item is
+// reported like a handler's exception, and the items after it still go on.
 void deliverWaiting() {
     State& s = state();
     if (s.delivering || s.depth > 0) return;
     s.delivering = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{s.delivering};
     while (!s.waiting.empty() && s.depth == 0) {
         std::function<void()> next = std::move(s.waiting.front());
         s.waiting.pop_front();
-        next();
+        runGuarded(next);
     }
-    s.delivering = false;
 }
 
 // Runs one handler as the outermost one, then delivers what waited for it.
@@ -334,12 +339,18 @@ void dispatch(std::function<void()> handler) {
 
 bool handlerRunning() { return state().depth > 0; }
 
+std::size_t waitingCount() { return state().waiting.size(); }
+
 HandlerScope::HandlerScope(Window* window) { state().runningHandlers.push_back(window); }
 HandlerScope::~HandlerScope() { state().runningHandlers.pop_back(); }
 
 void yield() {
     if (!QCoreApplication::instance()) return;
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // User input is taken from the window system here too, so that it waits in
+    // the same line as the timer firings (the input gate holds it back): left
+    // in the toolkit's own queue, it would run only after everything that
+    // waited, and only once something else woke the event loop.
+    QCoreApplication::processEvents();
     const auto& running = state().runningHandlers;
     if (!running.empty() && running.back() && !running.back()->isOpen()) throw HandlerAbandoned{};
 }

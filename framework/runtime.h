@@ -5,6 +5,7 @@
 
 #include "framework/delegate.h"
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -67,6 +68,8 @@ int pluginEntrypointCount();
 void dispatch(std::function<void()> handler);
 // Whether a handler raised by the event loop, or the start-up routine, is running.
 bool handlerRunning();
+// How many events, timer firings and handlers wait for the running one.
+std::size_t waitingCount();
 
 // Marks a handler of `window` as running, so a yield inside it can tell that
 // the handler closed its own window meanwhile.
@@ -79,8 +82,9 @@ public:
 };
 
 // The cooperative yield: lets windows repaint and the system do its own work.
-// User input and timer firings wait until the running handler returns, so no
-// handler ever runs inside another's yield. If the handler has closed its own
+// User input and timer firings are taken in but wait, in the order they came,
+// until the running handler returns, so no handler ever runs inside another's
+// yield. If the handler has closed its own
 // window meanwhile, it is abandoned quietly: nothing of a closed window may go
 // on playing.
 void yield();

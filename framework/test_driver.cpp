@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,6 +28,7 @@
 #include <QWheelEvent>
 #include <QWindow>
 
+#include <chrono>
 #include <cstdlib>
 #include <string>
 
@@ -90,6 +92,27 @@ void pressMouse(const Ref<Object>& control, int x, int y) {
 void wait(int ms) { QTest::qWait(ms); }
 
 void processEvents() { QCoreApplication::processEvents(); }
+
+bool waitUntil(const std::function<bool()>& done, int seconds) {
+    const QDeadlineTimer deadline{std::chrono::seconds(seconds)};
+    while (!done()) {
+        if (deadline.hasExpired()) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QTest::qSleep(1);
+    }
+    return true;
+}
+
+bool waitUntilExposed(const Window& window) {
+    QMainWindow* native = window.nativeWindow();
+    return native && QTest::qWaitForWindowExposed(native, 30000);
+}
+
+ScreenPoint screenCenter(const Ref<Object>& control) {
+    QWidget* w = requireWidget(control);
+    const QPoint p = w->mapToGlobal(w->rect().center());
+    return {p.x(), p.y()};
+}
 
 WidgetInfo inspect(const Ref<Object>& control) {
     WidgetInfo info;

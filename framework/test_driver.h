@@ -29,6 +29,16 @@ void pressMouse(const Ref<Object>& control, int x = 2, int y = 2);
 void wait(int ms);
 // Lets queued events run.
 void processEvents();
+// Lets the event loop run until `done` holds; false when it still does not
+// after `seconds`, a deadline that only a broken program reaches.
+bool waitUntil(const std::function<bool()>& done, int seconds = 30);
+// Waits until the window system has put the window on screen.
+bool waitUntilExposed(const Window& window);
+// The middle of a control in screen coordinates, where a real pointer clicks it.
+struct ScreenPoint {
+    int x = 0, y = 0;
+};
+ScreenPoint screenCenter(const Ref<Object>& control);
 
 struct WidgetInfo {
     int left = 0, top = 0, width = 0, height = 0; // in the window's content area
