@@ -5,6 +5,7 @@
 #include "framework/window.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QStyle>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -290,6 +292,11 @@ Ref<Object> focusedControl(const Window& window) {
     return nullptr;
 }
 
+bool listOpen(const Ref<Object>& popup) {
+    auto* combo = qobject_cast<QComboBox*>(requireWidget(popup));
+    return combo && combo->view()->isVisible();
+}
+
 void turnWheel(const Ref<Object>& control, int notches) {
     QWidget* w = requireWidget(control);
     const QPointF at(w->width() / 2.0, w->height() / 2.0);
@@ -352,6 +359,24 @@ bool textFits(const Ref<Object>& control) {
     if (auto* combo = qobject_cast<QComboBox*>(w))
         return metrics.horizontalAdvance(combo->currentText()) < w->width() && metrics.height() <= w->height();
     return true;
+}
+
+DrawnCell drawnCell(const Ref<Object>& list, int row, int column) {
+    auto* table = qobject_cast<QTableWidget*>(requireWidget(list));
+    QTableWidgetItem* item = table ? table->item(row, column) : nullptr;
+    if (!item) return {};
+    // The style draws an item's text inside a margin on either side of its cell.
+    const int margin = table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1;
+    const int left = table->columnViewportPosition(column);
+    const int width = table->columnWidth(column);
+    const QString shown = QFontMetrics(table->font()).elidedText(item->text(), table->textElideMode(), width - 2 * margin);
+    return {shown.toStdString(), left >= 0 && left + width <= table->viewport()->width()};
+}
+
+int selectedRow(const Ref<Object>& list) {
+    auto* table = qobject_cast<QTableWidget*>(requireWidget(list));
+    const QModelIndexList rows = table ? table->selectionModel()->selectedRows() : QModelIndexList();
+    return rows.isEmpty() ? -1 : rows.first().row();
 }
 
 Box drawnText(const Ref<Object>& label) {

@@ -119,6 +119,8 @@ std::vector<std::string> misspeltMarks(const Ref<Object>& control);
 void pressKeysOnFocus(const Window& window, const std::string& keys);
 // The control whose widget holds the window's keyboard focus; nil when none does.
 Ref<Object> focusedControl(const Window& window);
+// Whether a popup menu's list of rows is open on screen.
+bool listOpen(const Ref<Object>& popup);
 // Turns the mouse wheel over a control by `notches` (positive: towards the user).
 void turnWheel(const Ref<Object>& control, int notches);
 // Opens a menu of the window's native menu bar by its name, as a click on its
@@ -131,6 +133,17 @@ bool screenshot(const Window& window, const std::string& path);
 // Runs `action` from the event loop `ms` milliseconds from now, as a user's
 // input would come: inside whatever handler is yielding at that moment.
 void later(int ms, std::function<void()> action);
+
+// How a list's cell is drawn: its text as shortened (with an ellipsis) to fit
+// its column, and whether the column lies wholly in the part of the list that
+// shows its rows (not under the scroll bar).
+struct DrawnCell {
+    std::string text;
+    bool inView = false;
+};
+DrawnCell drawnCell(const Ref<Object>& list, int row, int column);
+// The row of a list that is selected; -1 when none is.
+int selectedRow(const Ref<Object>& list);
 
 // Whether the control's caption or text shows whole inside its designed box.
 bool textFits(const Ref<Object>& control);

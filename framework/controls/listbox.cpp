@@ -2,8 +2,12 @@
 
 #include "framework/text.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QTableWidget>
+
+#include <utility>
+#include <vector>
 
 namespace fw {
 
@@ -38,10 +42,63 @@ std::unique_ptr<ClassRecord> build() {
 }
 } // namespace
 
+namespace {
+// The list's table. Column widths are shares of the width the rows really
+// show: beside the vertical scroll bar whenever it is there, so no cell runs
+// under it and a count cut short there never reads as a smaller one.
+class ListTable : public QTableWidget {
+public:
+    using QTableWidget::QTableWidget;
+
+    // A share in percent of the visible width, or a fixed width in pixels.
+    struct Share {
+        double value;
+        bool percent;
+    };
+
+    void setShares(std::vector<std::pair<int, Share>> shares) {
+        shares_ = std::move(shares);
+        applyShares();
+    }
+
+protected:
+    // Home and End go to the first and last row, as in a list, not along the
+    // row's cells.
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
+        if (!currentIndex().isValid() && rowCount() > 0)
+            return model()->index(action == MoveEnd || action == MovePageDown ? rowCount() - 1 : 0, 0);
+        if (action == MoveHome || action == MoveEnd) modifiers |= Qt::ControlModifier;
+        return QTableWidget::moveCursor(action, modifiers);
+    }
+
+    // With no row selected no row is current either, so the first arrow key
+    // after Tab selects the first row instead of stepping past it.
+    void focusInEvent(QFocusEvent* event) override {
+        QTableWidget::focusInEvent(event);
+        if (!selectionModel()->hasSelection()) selectionModel()->clearCurrentIndex();
+    }
+
+    bool viewportEvent(QEvent* event) override {
+        // The scroll bar showing or hiding resizes the viewport.
+        if (event->type() == QEvent::Resize) applyShares();
+        return QTableWidget::viewportEvent(event);
+    }
+
+private:
+    void applyShares() {
+        const int visible = viewport()->width();
+        for (const auto& [column, share] : shares_)
+            setColumnWidth(column, static_cast<int>(share.percent ? visible * share.value / 100.0 : share.value));
+    }
+
+    std::vector<std::pair<int, Share>> shares_;
+};
+} // namespace
+
 const ClassRecord& Listbox::staticRecord() { return lookupClass("Listbox", build); }
 
 QWidget* Listbox::createWidget(QWidget* content) {
-    auto* table = new QTableWidget(content);
+    auto* table = new ListTable(content);
     table->horizontalHeader()->hide();
     table->verticalHeader()->hide();
     table->setShowGrid(true);
@@ -50,7 +107,10 @@ QWidget* Listbox::createWidget(QWidget* content) {
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    table->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the list in its place and the arrow keys then move through
+    // its rows; Tab itself goes on to the next control, not to the next cell.
+    table->setFocusPolicy(Qt::StrongFocus);
+    table->setTabKeyNavigation(false);
     table->verticalHeader()->setDefaultSectionSize(16);
     return table;
 }
@@ -94,18 +154,16 @@ void Listbox::SetColumnWidths(std::string v) {
 void Listbox::SetHasHeading(bool v) { hasHeading_ = v; }
 
 void Listbox::applyColumns() {
-    auto* table = static_cast<QTableWidget*>(widget());
+    auto* table = static_cast<ListTable*>(widget());
     if (!table) return;
     table->setColumnCount(columnCount_);
-    // Widths are shares of the list's inner width, frame excluded.
-    const int inner = std::max(0, Width() - 2);
+    std::vector<std::pair<int, ListTable::Share>> shares;
     for (std::int32_t c = 0; c < columnCount_; ++c) {
         const std::string spec = NthField(columnWidths_, ",", c + 1);
         if (spec.empty()) continue;
-        const double share = Val(spec);
-        const bool percent = spec.find('%') != std::string::npos;
-        table->setColumnWidth(c, static_cast<int>(percent ? inner * share / 100.0 : share));
+        shares.push_back({c, {Val(spec), spec.find('%') != std::string::npos}});
     }
+    table->setShares(std::move(shares));
 }
 
 } // namespace fw

@@ -1,5 +1,6 @@
 // A list of rows with columns, drawn with grid lines; column widths are given as
-// percentages of the list's width ("85%,15%").
+// percentages ("85%,15%") of the width that shows the rows, beside the vertical
+// scroll bar when it is there. It takes the keyboard focus in its tab order.
 #pragma once
 
 #include "framework/control.h"

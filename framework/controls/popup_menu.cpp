@@ -1,6 +1,9 @@
 #include "framework/controls/popup_menu.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QWheelEvent>
 
 namespace fw {
@@ -16,22 +19,58 @@ std::unique_ptr<ClassRecord> build() {
     return r;
 }
 
-// The wheel over a closed popup would pick a row (and run Change) as the
-// pointer merely passes; only a click or the keyboard chooses. The open list
-// scrolls as usual: it gets the wheel itself.
-class ClosedWheelComboBox : public QComboBox {
+// A closed popup only opens: the wheel, the arrow and paging keys and typed
+// letters would each pick a row at once and run Change, which may refuse the
+// row or lock the popup, while the user is merely browsing. Those keys open
+// the list instead (a letter also moves the highlight to a row it starts), and
+// a row is chosen only in the open list, by Return or a click; Escape closes
+// it unchanged. The open list scrolls with the wheel as usual: it gets the
+// wheel itself.
+class ChoosingComboBox : public QComboBox {
 public:
     using QComboBox::QComboBox;
 
 protected:
     void wheelEvent(QWheelEvent* event) override { event->ignore(); }
+
+    void keyPressEvent(QKeyEvent* event) override {
+        switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            openList({});
+            return;
+        default:
+            break;
+        }
+        const QString text = event->text();
+        if (!text.isEmpty() && text.at(0).isPrint() && !text.at(0).isSpace()) {
+            openList(text);
+            return;
+        }
+        QComboBox::keyPressEvent(event);
+    }
+
+    void inputMethodEvent(QInputMethodEvent* event) override {
+        if (!event->commitString().isEmpty()) openList(event->commitString());
+        event->accept();
+    }
+
+private:
+    void openList(const QString& typed) {
+        showPopup();
+        if (!typed.isEmpty() && view()->isVisible()) view()->keyboardSearch(typed);
+    }
 };
 } // namespace
 
 const ClassRecord& PopupMenu::staticRecord() { return lookupClass("PopupMenu", build); }
 
 QWidget* PopupMenu::createWidget(QWidget* content) {
-    auto* combo = new ClosedWheelComboBox(content);
+    auto* combo = new ChoosingComboBox(content);
     QObject::connect(combo, &QComboBox::activated, combo, [this](int index) { userSelected(index); });
     return combo;
 }

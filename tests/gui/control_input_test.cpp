@@ -1,7 +1,7 @@
 // Input that reaches controls around the program's handlers: where the keyboard
-// focus goes when a handler disables the focused control, the mouse wheel over
-// a closed popup, the EnableMenuItems event when a menu opens, and the Delete
-// item in a one-line field and in a text area.
+// focus goes when a handler disables the focused control, Tab and the arrow
+// keys in the results list, the mouse wheel and the keys on a closed popup, the EnableMenuItems event when a menu opens, and
+// the Delete item in a one-line field and in a text area.
 #include "framework/controls/text_area.h"
 #include "framework/menu.h"
 #include "shell/window3.h"
@@ -62,7 +62,7 @@ TEST_F(ControlInput, DisablingTheFocusedControlHandsTheFocusToNoControl) {
     confirmTeamsAndStrengths();
     fw::testing::focus(object(w->PopupMenu17()));
     ASSERT_TRUE(fw::testing::activate(*w));
-    pressKeysOnFocus(*w, "Down");
+    for (const char* key : {"Down", "Down", "Return"}) pressKeysOnFocus(*w, key);
     EXPECT_EQ(w->PopupMenu17()->ListIndex(), 1);
     EXPECT_FALSE(w->PopupMenu17()->Enabled());
     EXPECT_EQ(focusedControl(*w), nullptr);
@@ -70,7 +70,43 @@ TEST_F(ControlInput, DisablingTheFocusedControlHandsTheFocusToNoControl) {
     EXPECT_EQ(w->PopupMenu18()->ListIndex(), 0);
 }
 
-TEST_F(ControlInput, TheWheelOverAClosedPopupPicksNothing) {
+TEST_F(ControlInput, TabReachesTheResultsListInItsPlaceAndArrowsMoveThroughItsRows) {
+    const fw::Ref<fw::Object> list = object(w->Listbox1());
+    // Replay and ReplayAll are still disabled, and the contact label takes no focus.
+    fw::testing::focus(object(w->PushButton8()));
+    ASSERT_TRUE(fw::testing::activate(*w));
+    pressKeysOnFocus(*w, "Tab");
+    EXPECT_EQ(focusedControl(*w), list);
+    pressKeysOnFocus(*w, "Tab");
+    EXPECT_EQ(focusedControl(*w), object(w->TextField15()));
+    pressKeysOnFocus(*w, "Shift+Tab");
+    ASSERT_EQ(focusedControl(*w), list);
+
+    readyAllOpeningGames();
+    playOpeningGames();
+    fw::testing::click(w->PushButton5());
+    fw::testing::click(w->PushButton6());
+    fw::testing::click(w->PushButton7());
+    ASSERT_EQ(w->Listbox1()->ListCount(), 8);
+    const auto tally = column(1);
+    fw::testing::focus(list);
+    ASSERT_TRUE(fw::testing::activate(*w));
+    pressKeysOnFocus(*w, "Down");
+    EXPECT_EQ(fw::testing::selectedRow(list), 0);
+    pressKeysOnFocus(*w, "Down");
+    pressKeysOnFocus(*w, "Down");
+    EXPECT_EQ(fw::testing::selectedRow(list), 2);
+    pressKeysOnFocus(*w, "End");
+    EXPECT_EQ(fw::testing::selectedRow(list), 7);
+    pressKeysOnFocus(*w, "Up");
+    EXPECT_EQ(fw::testing::selectedRow(list), 6);
+    EXPECT_EQ(column(1), tally);
+    // Tab leaves the list for the next control instead of moving between cells.
+    pressKeysOnFocus(*w, "Tab");
+    EXPECT_EQ(focusedControl(*w), object(w->PushButton10()));
+}
+
+TEST_F(ControlInput, TheWheelAndKeysOnAClosedPopupPickNothing) {
     fw::testing::chooseRow(object(w->PopupMenu2()), 1);
     const std::int32_t strength = w->PopupMenu9()->ListIndex();
     // Down from "Choose" would be LSU, which PopupMenu2 holds: the refusal.
@@ -84,22 +120,50 @@ TEST_F(ControlInput, TheWheelOverAClosedPopupPicksNothing) {
     EXPECT_EQ(w->PopupMenu9()->ListIndex(), strength);
     EXPECT_TRUE(fw::seams::messageBoxTexts().empty());
 
+    // Each browsing key opens the list and picks nothing; Escape closes it
+    // unchanged. "l" would be LSU too.
+    fw::testing::focus(object(w->PopupMenu1()));
+    ASSERT_TRUE(fw::testing::activate(*w));
+    for (const char* key : {"Down", "End", "Up", "PgDown", "Home", "l"}) {
+        ASSERT_FALSE(fw::testing::listOpen(object(w->PopupMenu1()))) << key;
+        pressKeysOnFocus(*w, key);
+        EXPECT_TRUE(fw::testing::listOpen(object(w->PopupMenu1()))) << key;
+        EXPECT_EQ(w->PopupMenu1()->ListIndex(), 0) << key;
+        pressKeysOnFocus(*w, "Escape");
+        EXPECT_EQ(w->PopupMenu1()->ListIndex(), 0) << key;
+    }
+    EXPECT_FALSE(fw::testing::listOpen(object(w->PopupMenu1())));
+    EXPECT_TRUE(fw::seams::messageBoxTexts().empty());
+    // In the open list a letter highlights and Return picks.
+    fw::testing::focus(object(w->PopupMenu3()));
+    ASSERT_TRUE(fw::testing::activate(*w));
+    for (const char* key : {"o", "Return"}) pressKeysOnFocus(*w, key);
+    EXPECT_EQ(w->PopupMenu3()->Text(), "Oklahoma State (0.9333)");
+
     // A pairing popup keeps "Choose", stays open to a pick and takes no entry.
     fw::testing::chooseRow(object(w->PopupMenu2()), 0);
+    fw::testing::chooseRow(object(w->PopupMenu3()), 0);
     chooseTeamsInListOrder();
     confirmTeamsAndStrengths();
     const auto team = w->team;
     fw::testing::turnWheel(object(w->PopupMenu17()), 1);
+    fw::testing::focus(object(w->PopupMenu17()));
+    ASSERT_TRUE(fw::testing::activate(*w));
+    for (const char* key : {"Down", "End", "k"}) {
+        pressKeysOnFocus(*w, key);
+        pressKeysOnFocus(*w, "Escape");
+    }
     EXPECT_EQ(w->PopupMenu17()->ListIndex(), 0);
     EXPECT_TRUE(w->PopupMenu17()->Enabled());
+    EXPECT_EQ(w->PopupMenu18()->ListCount(), 0);
     EXPECT_EQ(w->team, team);
 
-    // The mouse and the keyboard still choose.
+    // The mouse and the open list still choose.
     fw::testing::chooseRow(object(w->PopupMenu17()), 1);
     EXPECT_EQ(w->PopupMenu17()->ListIndex(), 1);
     fw::testing::focus(object(w->PopupMenu18()));
     ASSERT_TRUE(fw::testing::activate(*w));
-    pressKeysOnFocus(*w, "Down");
+    for (const char* key : {"Down", "Down", "Return"}) pressKeysOnFocus(*w, key);
     EXPECT_EQ(w->PopupMenu18()->ListIndex(), 1);
     EXPECT_EQ(w->team.size(), team.size() - 2);
     EXPECT_TRUE(fw::seams::messageBoxTexts().empty());

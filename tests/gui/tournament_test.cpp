@@ -179,6 +179,22 @@ TEST_F(Tournament, EveryDecidedFinalCountsAndNineBecomesTen) {
     // Shift was held at every final after the first, but ReplayAll was enabled.
     EXPECT_EQ(w->Timer3()->Mode(), 0);
     EXPECT_FALSE(w->Timer3()->isArmed());
+
+    // A long run's counts are drawn whole beside the scroll bar, up to 999; a
+    // wider one is visibly shortened, never cut into a smaller-looking number.
+    const fw::Ref<fw::Object> list(w->Listbox1().get());
+    for (const auto& [before, after] : {std::pair{"998", "999"}, std::pair{"12344", "12345"}}) {
+        w->Listbox1()->SetCell(row, 1, before);
+        reopenFinal();
+        scriptFinalWonBy('A');
+        click(w->PushButton7());
+        ASSERT_EQ(w->Listbox1()->Cell(row, 1), after);
+        const fw::testing::DrawnCell count = fw::testing::drawnCell(list, row, 1);
+        EXPECT_TRUE(count.inView) << after;
+        EXPECT_TRUE(fw::testing::drawnCell(list, row, 0).inView) << after;
+        if (std::string(after) == "999") EXPECT_EQ(count.text, "999");
+        else EXPECT_EQ(count.text.substr(count.text.size() - 3), "\u2026") << count.text;
+    }
 }
 
 TEST_F(Tournament, ShiftHeldAtTheFirstFinalArmsTheRepeat) {
