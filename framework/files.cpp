@@ -9,7 +9,9 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <optional>
 #include <utility>
+#include <vector>
 
 namespace fw {
 
@@ -101,10 +103,38 @@ bool writeAt(int fd, const std::string& data, long long at) {
     return true;
 }
 
-bool unusableInName(char c) {
-    // Control characters (a TAB, a NUL) make names nobody can see or type.
-    const auto code = static_cast<unsigned char>(c);
-    return code < 0x20 || code == 0x7F || c == '/' || c == '\\';
+// The code points of a UTF-8 name; nothing when it is not valid UTF-8.
+std::optional<std::vector<char32_t>> codePoints(const std::string& name) {
+    std::vector<char32_t> points;
+    for (std::size_t i = 0; i < name.size();) {
+        const auto lead = static_cast<unsigned char>(name[i]);
+        const int extra = lead < 0x80             ? 0
+                          : (lead & 0xE0) == 0xC0 ? 1
+                          : (lead & 0xF0) == 0xE0 ? 2
+                          : (lead & 0xF8) == 0xF0 ? 3
+                                                  : -1;
+        if (extra < 0 || name.size() - i <= static_cast<std::size_t>(extra)) return std::nullopt;
+        char32_t point = extra == 0 ? lead : lead & (0x3F >> extra);
+        for (int k = 1; k <= extra; ++k) {
+            const auto next = static_cast<unsigned char>(name[i + static_cast<std::size_t>(k)]);
+            if ((next & 0xC0) != 0x80) return std::nullopt;
+            point = (point << 6) | (next & 0x3F);
+        }
+        // Overlong forms, surrogates and points past the last are no characters.
+        static constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+        if (point < kLeast[extra] || (point >= 0xD800 && point <= 0xDFFF) || point > 0x10FFFF) return std::nullopt;
+        points.push_back(point);
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return points;
+}
+
+bool unusableInName(char32_t c) {
+    // Control characters (a TAB, a NUL, the C1 controls), line breaks and the
+    // marks that turn the direction of text make names that nobody can see as
+    // they are, or that a file manager shows in another order.
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029 || c == 0x200E || c == 0x200F ||
+           (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == '/' || c == '\\';
 }
 
 std::size_t longestName(const std::string& folder) {
@@ -245,7 +275,8 @@ Ref<TextOutputStream> FolderItem::AppendToTextFile() const {
 
 Ref<FolderItem> GetFolderItem(const std::string& name) {
     if (name.empty() || name == "." || name == "..") return nullptr;
-    if (std::any_of(name.begin(), name.end(), unusableInName)) return nullptr;
+    const std::optional<std::vector<char32_t>> points = codePoints(name);
+    if (!points || std::any_of(points->begin(), points->end(), unusableInName)) return nullptr;
     std::string folder = applicationFolder();
     if (folder.empty()) return nullptr;
     if (name.size() > longestName(folder)) return nullptr;

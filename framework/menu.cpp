@@ -155,6 +155,8 @@ void fillMenu(QMenu& menu, const Ref<MenuItem>& parent, Window* window) {
 } // namespace
 
 void buildNativeMenuBar(QMenuBar& native, const Ref<MenuBar>& bar, Window* window) {
+    // Menus of an earlier build go with their connections, not only out of sight.
+    for (QMenu* old : native.findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) delete old;
     native.clear();
     for (std::int32_t i = 0; i < bar->Count(); ++i) {
         Ref<MenuItem> menuItem = bar->Item(i);

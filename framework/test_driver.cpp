@@ -219,6 +219,12 @@ std::vector<NativeMenuItem> nativeMenu(const Window& window) {
     return out;
 }
 
+int nativeMenuCount(const Window& window) {
+    QMainWindow* native = window.nativeWindow();
+    if (!native || !native->menuBar()) return 0;
+    return static_cast<int>(native->menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly).size());
+}
+
 bool chooseMenu(const Window& window, const std::string& itemName) {
     QMainWindow* native = window.nativeWindow();
     if (!native || !native->menuBar()) return false;

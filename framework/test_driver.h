@@ -98,6 +98,8 @@ struct NativeMenuItem {
     bool enabled = false;
 };
 std::vector<NativeMenuItem> nativeMenu(const Window& window);
+// How many menus the window's native menu bar holds, shown in the bar or not.
+int nativeMenuCount(const Window& window);
 // Chooses a menu item of the window's native menu bar by item name.
 bool chooseMenu(const Window& window, const std::string& itemName);
 // Presses a key sequence ("Ctrl+Q") in the window.

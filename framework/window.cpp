@@ -136,6 +136,8 @@ struct Window::Native {
     QPointer<NativeWindow> window;
     QPointer<QWidget> content;
     QPointer<QMenuBar> menuBar;
+    // The menu bar whose menus the native bar holds.
+    Ref<MenuBar> shownBar;
 };
 
 Window::Window() : native_(std::make_unique<Native>()), alive_(std::make_shared<Window*>(this)) {
@@ -284,6 +286,10 @@ void Window::installMenuBar() {
         native_->menuBar = new QMenuBar;
         native_->window->setMenuBar(native_->menuBar);
     }
+    // Layout sets the bar and the window's construction installs it again:
+    // the menus are built once per bar shown.
+    if (native_->shownBar == bar) return;
+    native_->shownBar = bar;
     buildNativeMenuBar(*native_->menuBar, bar, this);
 }
 

@@ -129,6 +129,8 @@ TEST(MenuBar, BuiltOnceAndSharedByEveryMainWindow) {
     EXPECT_EQ(bar->Count(), 3);
     EXPECT_EQ(flatten(fw::Ref<fw::MenuBar>(bar.get())).size(), 14u);
     EXPECT_EQ(fw::testing::nativeMenu(*rebuilt).size(), 11u);
+    // One native bar of three menus per window, no leftovers of another build.
+    EXPECT_EQ(fw::testing::nativeMenuCount(*rebuilt), 3);
     rebuilt->Close();
 }
 

@@ -207,7 +207,12 @@ TEST_F(ResultsFileEdges, APipeNamedLikeTheFileIsNotWaitedOnNorWritten) {
 }
 
 TEST_F(ResultsFileEdges, AControlCharacterInTheUserIdNamesNoFile) {
-    const std::vector<std::string> unusable = {"a\tb", "a\x01", "\x1f", std::string("a\x7f") + "b", "a.\rb"};
+    // ASCII controls; C1 controls (NEL, CSI); the line and paragraph separators;
+    // the direction marks, embeddings, overrides and isolates.
+    const std::vector<std::string> unusable = {
+        "a\tb", "a\x01", "\x1f", std::string("a\x7f") + "b",
+        "a\u0080b", "a\u0085b", "a\u009bb", "a\u009fb", "a\u2028b", "a\u2029b", "a\u200eb", "a\u200fb",
+        "a\u202ab", "a\u202eb", "a\u2066b", "a\u2069b", "a.\rb"};
     for (const std::string& typed : unusable) {
         SCOPED_TRACE(typed);
         fw::seams::messageBoxTexts().clear();
@@ -218,13 +223,18 @@ TEST_F(ResultsFileEdges, AControlCharacterInTheUserIdNamesNoFile) {
         EXPECT_EQ(entries(), 0u);
     }
     EXPECT_EQ(fw::deref(w_->TextField15()).Text(), "a\rb"); // cleaned, left for the user to correct
-    for (const char* ok : {"a~b", "caf\xc3\xa9"}) { // printable and non-ASCII letters still name files
+    // Printable text and the letters and marks of every script still name files.
+    for (const char* ok : {"a~b", "caf\xc3\xa9", "Zo\u00eb", "Jose\u0301", "\u05d3\u05d5\u05d3",
+                           "\u0645\u062d\u0645\u062f", "a\u00a0b\u200db"}) {
         fw::seams::messageBoxTexts().clear();
         save(ok);
         EXPECT_TRUE(fw::seams::messageBoxTexts().empty()) << ok;
         EXPECT_TRUE(fs::exists(folder_ / fileFor(ok))) << ok;
     }
     EXPECT_FALSE(fw::GetFolderItem(std::string("x\x1b[2Jy"))); // an escape sequence too
+    // Bytes that are no UTF-8 (a lone continuation, an overlong "/", a surrogate).
+    for (const char* bytes : {"a\x80", "a\xc0\xaf" "b", "\xed\xa0\x80", "a\xe2\x80"})
+        EXPECT_FALSE(fw::GetFolderItem(std::string(bytes) + ".txt")) << bytes;
 }
 
 } // namespace
