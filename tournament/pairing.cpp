@@ -7,6 +7,8 @@
 #include "framework/text.h"
 #include "tournament/bracket.h"
 
+#include <stdexcept>
+
 namespace vantoro {
 
 namespace {
@@ -20,14 +22,15 @@ struct ChainStep {
     bracket::Side side;
 };
 
-// A popup that is not in the chain does not compile.
-consteval ChainStep chainStep(PopupAccessor popup) {
+// Looked up when the pick comes: with the sanitizers on, the compiler cannot
+// compare member function pointers while compiling.
+ChainStep chainStep(PopupAccessor popup) {
     const auto& chain = bracket::kPairingChain;
     for (std::size_t place = 0; place < chain.size(); ++place)
         if (chain[place] == popup)
             return {popup, place + 1 < chain.size() ? chain[place + 1] : nullptr, &bracket::chainGame(place),
                     bracket::chainSide(place)};
-    throw "not a pairing popup";
+    throw std::logic_error("not a pairing popup");
 }
 
 // Row k of the filled popup is the entry at position k - 1 of `team`, which is
