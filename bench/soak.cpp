@@ -15,6 +15,7 @@
 #include "shell/implicit_instances.h"
 #include "shell/startup.h"
 #include "tournament/bowl_core.h"
+#include "tournament/bracket.h"
 
 #include <algorithm>
 #include <chrono>
@@ -97,13 +98,14 @@ bool setUpBracket(vantoro::Window1& w) {
     for (int k = 0; k < 8; ++k) fw::testing::chooseRow(teams[k], k + 1);
     fw::testing::click(w.CheckBox1());
     fw::testing::click(w.CheckBox2());
-    const fw::Ref<fw::PopupMenu> pairings[] = {w.PopupMenu17(), w.PopupMenu18(), w.PopupMenu19(), w.PopupMenu20(),
-                                               w.PopupMenu21(), w.PopupMenu22(), w.PopupMenu23(), w.PopupMenu24()};
-    for (const auto& popup : pairings) {
+    for (vantoro::PopupAccessor pairing : vantoro::bracket::kPairingChain) {
+        const fw::Ref<fw::PopupMenu> popup = (w.*pairing)();
         if (fw::deref(popup).ListCount() < 2) return false;
         fw::testing::chooseRow(popup, 1);
     }
-    return fw::deref(w.PushButton1()).Enabled() && fw::deref(w.PushButton4()).Enabled();
+    return std::ranges::all_of(vantoro::bracket::openingGames(), [&](const vantoro::bracket::Game& game) {
+        return fw::deref((w.*game.play)()).Enabled();
+    });
 }
 
 // One whole tournament as the Play buttons run it, then the event loop's turn
@@ -111,9 +113,7 @@ bool setUpBracket(vantoro::Window1& w) {
 // but the first. Returns whether the final was decided (it enables Replay).
 bool playTournament(vantoro::Window1& w, bool first) {
     if (!first) fw::deref(w.PushButton9()).Push();
-    for (const auto& play : {w.PushButton1(), w.PushButton2(), w.PushButton3(), w.PushButton4(), w.PushButton5(),
-                             w.PushButton6(), w.PushButton7()})
-        fw::deref(play).Push();
+    for (const vantoro::bracket::Game& game : vantoro::bracket::kGames) fw::deref((w.*game.play)()).Push();
     fw::testing::processEvents();
     return fw::deref(w.PushButton9()).Enabled();
 }

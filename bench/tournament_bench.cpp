@@ -10,6 +10,7 @@
 #include "shell/implicit_instances.h"
 #include "shell/startup.h"
 #include "tournament/bowl_core.h"
+#include "tournament/bracket.h"
 
 #include <benchmark/benchmark.h>
 
@@ -29,29 +30,22 @@ void BM_BowlCoreGames(benchmark::State& state) {
 }
 BENCHMARK(BM_BowlCoreGames)->Args({8, 2})->Args({10, 10})->Args({1, 1});
 
-using PopupAccessor = fw::Ref<fw::PopupMenu> (vantoro::Window1::*)();
+using vantoro::PopupAccessor;
 constexpr PopupAccessor kTeamPopups[] = {
     &vantoro::Window1::PopupMenu1, &vantoro::Window1::PopupMenu2, &vantoro::Window1::PopupMenu3,
     &vantoro::Window1::PopupMenu4, &vantoro::Window1::PopupMenu5, &vantoro::Window1::PopupMenu6,
     &vantoro::Window1::PopupMenu7, &vantoro::Window1::PopupMenu8,
-};
-constexpr PopupAccessor kPairingPopups[] = {
-    &vantoro::Window1::PopupMenu17, &vantoro::Window1::PopupMenu18, &vantoro::Window1::PopupMenu19,
-    &vantoro::Window1::PopupMenu20, &vantoro::Window1::PopupMenu21, &vantoro::Window1::PopupMenu22,
-    &vantoro::Window1::PopupMenu23, &vantoro::Window1::PopupMenu24,
 };
 
 void readyBracket(vantoro::Window1& w) {
     for (int k = 0; k < 8; ++k) fw::testing::chooseRow((w.*kTeamPopups[k])(), k + 1);
     fw::testing::click(w.CheckBox1());
     fw::testing::click(w.CheckBox2());
-    for (PopupAccessor p : kPairingPopups) fw::testing::chooseRow((w.*p)(), 1);
+    for (PopupAccessor p : vantoro::bracket::kPairingChain) fw::testing::chooseRow((w.*p)(), 1);
 }
 
 void playSevenGames(vantoro::Window1& w) {
-    for (auto button : {w.PushButton1(), w.PushButton2(), w.PushButton3(), w.PushButton4(), w.PushButton5(),
-                        w.PushButton6(), w.PushButton7()})
-        fw::testing::click(button);
+    for (const vantoro::bracket::Game& game : vantoro::bracket::kGames) fw::testing::click((w.*game.play)());
 }
 
 // From a new main window: the eight teams, both DONE boxes, the pairing and the

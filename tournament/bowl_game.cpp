@@ -5,6 +5,8 @@
 #include "framework/text.h"
 #include "tournament/bowl_core.h"
 
+#include <cstdint>
+
 namespace vantoro {
 
 namespace {
@@ -28,7 +30,7 @@ Team teamFromEntry(const std::string& entry) {
     return team;
 }
 
-Team teamFromSlot(Window1& window, const BracketSlot& slot) {
+Team teamFromSlot(Window1& window, const bracket::Slot& slot) {
     Team team;
     team.strength = fw::ToInt32(fw::Val(fw::deref((window.*slot.strength)()).Text()));
     team.row = fw::deref((window.*slot.name)()).Text();
@@ -41,24 +43,25 @@ bowl::Draw drawFrom(fw::Random& generator) {
 
 } // namespace
 
-GameEnd playBowlGame(Window1& window, const fw::Ref<fw::PushButton>& play, const BowlGame& game) {
+GameEnd playBowlGame(Window1& window, const fw::Ref<fw::PushButton>& play, const bracket::Game& game) {
     fw::Random teamAGenerator;
     fw::Random teamBGenerator;
     fw::Random ceilingGenerator;
     const std::int32_t ceiling = bowl::drawCeiling(drawFrom(ceilingGenerator));
 
-    fw::deref((window.*game.scoreA)()).SetText("0");
-    fw::deref((window.*game.scoreB)()).SetText("0");
+    const auto [scoreA, scoreB] = game.scores;
+    fw::deref((window.*scoreA)()).SetText("0");
+    fw::deref((window.*scoreB)()).SetText("0");
 
     Team a, b;
-    if (game.pairingB) {
+    if (const auto [pairingA, pairingB] = game.pairings; pairingB) {
         // An opening game waits until its second team is chosen.
-        if (fw::deref((window.*game.pairingB)()).ListIndex() < 1) return {};
-        a = teamFromEntry(fw::deref((window.*game.pairingA)()).Text());
-        b = teamFromEntry(fw::deref((window.*game.pairingB)()).Text());
+        if (fw::deref((window.*pairingB)()).ListIndex() < 1) return {};
+        a = teamFromEntry(fw::deref((window.*pairingA)()).Text());
+        b = teamFromEntry(fw::deref((window.*pairingB)()).Text());
     } else {
-        a = teamFromSlot(window, game.slotA);
-        b = teamFromSlot(window, game.slotB);
+        a = teamFromSlot(window, game.slots[bracket::kLeft]);
+        b = teamFromSlot(window, game.slots[bracket::kRight]);
     }
 
     const bowl::Bests bests = bowl::playDraws(a.strength, b.strength, ceiling, drawFrom(teamAGenerator),
@@ -73,27 +76,28 @@ GameEnd playBowlGame(Window1& window, const fw::Ref<fw::PushButton>& play, const
         fw::deref(play).Push();
     } else {
         const bool aWins = bests.outcome == bowl::Outcome::TeamA;
-        fw::deref((window.*game.scoreA)()).SetText(fw::Str(std::int64_t{bests.bestA}));
-        fw::deref((window.*game.scoreB)()).SetText(fw::Str(std::int64_t{bests.bestB}));
-        const FieldAccessor winnerField = aWins ? game.scoreA : game.scoreB;
+        fw::deref((window.*scoreA)()).SetText(fw::Str(std::int64_t{bests.bestA}));
+        fw::deref((window.*scoreB)()).SetText(fw::Str(std::int64_t{bests.bestB}));
+        const FieldAccessor winnerField = aWins ? scoreA : scoreB;
         fw::deref((window.*winnerField)()).SetBold(true);
         fw::deref((window.*winnerField)()).SetBackColor(kWinnerColour);
         // A game played again (the last pairing picked anew) may have marked
         // the other side before: one winner shows, never two.
-        const FieldAccessor loserField = aWins ? game.scoreB : game.scoreA;
+        const FieldAccessor loserField = aWins ? scoreB : scoreA;
         fw::deref((window.*loserField)()).SetBackColor(kWhite);
         const Team& winner = aWins ? a : b;
-        if (game.next.name) {
-            fw::deref((window.*game.next.name)()).SetText(winner.row);
-            fw::deref((window.*game.next.strength)()).SetText(fw::Str(std::int64_t{winner.strength}));
+        if (game.winnerTo) {
+            const bracket::Slot& next = bracket::winnerSlot(game);
+            fw::deref((window.*next.name)()).SetText(winner.row);
+            fw::deref((window.*next.strength)()).SetText(fw::Str(std::int64_t{winner.strength}));
         }
         end.winnerRow = winner.row;
     }
 
     fw::deref(play).SetEnabled(false);
     // Whichever of the two feeding games finishes second opens the next game.
-    if (game.nextPlay && !fw::deref((window.*game.nextOtherStrength)()).Text().empty())
-        fw::deref((window.*game.nextPlay)()).SetEnabled(true);
+    if (game.winnerTo && !fw::deref((window.*bracket::otherFeedingSlot(game).strength)()).Text().empty())
+        fw::deref((window.*bracket::nextGame(game).play)()).SetEnabled(true);
     return end;
 }
 

@@ -8,36 +8,13 @@
 #include "framework/text.h"
 #include "tournament/bowl_game.h"
 
-#include <array>
 #include <optional>
 
 namespace vantoro {
 
+using bracket::kChinaBowl, bracket::kCrystalBowl, bracket::kGames;
+
 namespace {
-
-constexpr BowlGame kChinaBowl{
-    .scoreA = &Window1::TextField9, .scoreB = &Window1::TextField10,
-    .slotA = {&Window1::Label10, &Window1::Label12}, .slotB = {&Window1::Label11, &Window1::Label13},
-    .next = {&Window1::Label20, &Window1::Label22}, .nextOtherStrength = &Window1::Label23,
-    .nextPlay = &Window1::PushButton7,
-};
-constexpr BowlGame kCrystalBowl{
-    .scoreA = &Window1::TextField11, .scoreB = &Window1::TextField12,
-    .slotA = {&Window1::Label15, &Window1::Label17}, .slotB = {&Window1::Label16, &Window1::Label18},
-    .next = {&Window1::Label21, &Window1::Label23}, .nextOtherStrength = &Window1::Label22,
-    .nextPlay = &Window1::PushButton7,
-};
-constexpr BowlGame kSilverBowl{
-    .scoreA = &Window1::TextField13, .scoreB = &Window1::TextField14,
-    .slotA = {&Window1::Label20, &Window1::Label22}, .slotB = {&Window1::Label21, &Window1::Label23},
-};
-
-// The pairing popups in bracket order: the Pasta, Salad, Cereal and Soup Bowls'
-// team A and team B.
-constexpr std::array<PopupAccessor, 8> kBracket{
-    &Window1::PopupMenu17, &Window1::PopupMenu18, &Window1::PopupMenu19, &Window1::PopupMenu20,
-    &Window1::PopupMenu21, &Window1::PopupMenu22, &Window1::PopupMenu23, &Window1::PopupMenu24,
-};
 
 // The bracket's eight team entries, or nothing while a game is still unpaired.
 // A popup holds its entry on any row but "Choose". The Soup Bowl's second
@@ -45,11 +22,11 @@ constexpr std::array<PopupAccessor, 8> kBracket{
 // once filled it always names that team.
 std::optional<fw::StringArray> bracketEntries(Window1& window) {
     fw::StringArray entries;
-    for (PopupAccessor accessor : kBracket) {
+    for (PopupAccessor accessor : bracket::kPairingChain) {
         fw::PopupMenu& popup = fw::deref((window.*accessor)());
         if (popup.ListIndex() >= 1)
             entries.push_back(popup.Text());
-        else if (accessor == &Window1::PopupMenu24 && popup.ListCount() == 2)
+        else if (accessor == bracket::kPairingChain.back() && popup.ListCount() == 2)
             entries.push_back(popup.List(1));
         else
             return std::nullopt;
@@ -98,12 +75,12 @@ void unlockAfterFinal(Window1& window) {
 }
 
 void playChinaBowl(Window1& window, const fw::Ref<fw::PushButton>& play) {
-    if (!playBowlGame(window, play, kChinaBowl).played) return;
+    if (!playBowlGame(window, play, kGames[kChinaBowl]).played) return;
     makeResultsListIfDue(window);
 }
 
 void playFinal(Window1& window, const fw::Ref<fw::PushButton>& play) {
-    const GameEnd end = playBowlGame(window, play, kSilverBowl);
+    const GameEnd end = playBowlGame(window, play, bracket::theFinal());
     if (!end.played) return;
     makeResultsListIfDue(window);
     tally(window, end.winnerRow);
@@ -113,7 +90,7 @@ void playFinal(Window1& window, const fw::Ref<fw::PushButton>& play) {
 } // namespace
 
 void Window1::PushButton5_Action(fw::Ref<fw::PushButton> button) { playChinaBowl(*this, button); }
-void Window1::PushButton6_Action(fw::Ref<fw::PushButton> button) { playBowlGame(*this, button, kCrystalBowl); }
+void Window1::PushButton6_Action(fw::Ref<fw::PushButton> button) { playBowlGame(*this, button, kGames[kCrystalBowl]); }
 void Window1::PushButton7_Action(fw::Ref<fw::PushButton> button) { playFinal(*this, button); }
 
 } // namespace vantoro

@@ -5,39 +5,33 @@
 
 #include "framework/runtime.h"
 #include "framework/text.h"
+#include "tournament/bracket.h"
+
+#include <stdexcept>
 
 namespace vantoro {
 
 namespace {
 
-using PopupAccessor = fw::Ref<fw::PopupMenu> (Window1::*)();
-using FieldAccessor = fw::Ref<fw::TextField> (Window1::*)();
-using ButtonAccessor = fw::Ref<fw::PushButton> (Window1::*)();
-
-struct PairingPopup {
+// One place of the chain: its popup, the popup the chain fills next (null
+// after the last) and the opening game the pick is for.
+struct ChainStep {
     PopupAccessor self;
-    PopupAccessor next; // null for the last one
-    FieldAccessor scoreA;
-    FieldAccessor scoreB;
-    ButtonAccessor play;
+    PopupAccessor next;
+    const bracket::Game* game;
+    bracket::Side side;
 };
 
-constexpr PairingPopup kPasta17{&Window1::PopupMenu17, &Window1::PopupMenu18, &Window1::TextField1,
-                                &Window1::TextField2, &Window1::PushButton1};
-constexpr PairingPopup kPasta18{&Window1::PopupMenu18, &Window1::PopupMenu19, &Window1::TextField1,
-                                &Window1::TextField2, &Window1::PushButton1};
-constexpr PairingPopup kSalad19{&Window1::PopupMenu19, &Window1::PopupMenu20, &Window1::TextField3,
-                                &Window1::TextField4, &Window1::PushButton2};
-constexpr PairingPopup kSalad20{&Window1::PopupMenu20, &Window1::PopupMenu21, &Window1::TextField3,
-                                &Window1::TextField4, &Window1::PushButton2};
-constexpr PairingPopup kCereal21{&Window1::PopupMenu21, &Window1::PopupMenu22, &Window1::TextField5,
-                                 &Window1::TextField6, &Window1::PushButton3};
-constexpr PairingPopup kCereal22{&Window1::PopupMenu22, &Window1::PopupMenu23, &Window1::TextField5,
-                                 &Window1::TextField6, &Window1::PushButton3};
-constexpr PairingPopup kSoup23{&Window1::PopupMenu23, &Window1::PopupMenu24, &Window1::TextField7,
-                               &Window1::TextField8, &Window1::PushButton4};
-constexpr PairingPopup kSoup24{&Window1::PopupMenu24, nullptr, &Window1::TextField7, &Window1::TextField8,
-                               &Window1::PushButton4};
+// Looked up when the pick comes: with the sanitizers on, the compiler cannot
+// compare member function pointers while compiling.
+ChainStep chainStep(PopupAccessor popup) {
+    const auto& chain = bracket::kPairingChain;
+    for (std::size_t place = 0; place < chain.size(); ++place)
+        if (chain[place] == popup)
+            return {popup, place + 1 < chain.size() ? chain[place + 1] : nullptr, &bracket::chainGame(place),
+                    bracket::chainSide(place)};
+    throw std::logic_error("not a pairing popup");
+}
 
 // Row k of the filled popup is the entry at position k - 1 of `team`, which is
 // what the picks rely on when they remove an entry.
@@ -58,13 +52,12 @@ void removePicked(Window1& window, std::int32_t row) {
         window.team.erase(window.team.begin() + (row - 1));
 }
 
-void readyGame(Window1& window, const PairingPopup& p) {
-    fw::deref((window.*p.scoreA)()).SetText("0");
-    fw::deref((window.*p.scoreB)()).SetText("0");
-    fw::deref((window.*p.play)()).SetEnabled(true);
+void readyGame(Window1& window, const ChainStep& p) {
+    for (FieldAccessor score : p.game->scores) fw::deref((window.*score)()).SetText("0");
+    fw::deref((window.*p.game->play)()).SetEnabled(true);
 }
 
-void pickTeamA(Window1& window, const PairingPopup& p) {
+void pickTeamA(Window1& window, const ChainStep& p) {
     const std::int32_t row = fw::deref((window.*p.self)()).ListIndex();
     if (row < 1) return;
     fw::deref((window.*p.self)()).SetEnabled(false);
@@ -72,10 +65,10 @@ void pickTeamA(Window1& window, const PairingPopup& p) {
     // The next popup's Change readies the game on "Choose"; the game stays
     // closed until its second team is picked.
     fill(window, p.next);
-    fw::deref((window.*p.play)()).SetEnabled(false);
+    fw::deref((window.*p.game->play)()).SetEnabled(false);
 }
 
-void pickTeamB(Window1& window, const PairingPopup& p) {
+void pickTeamB(Window1& window, const ChainStep& p) {
     readyGame(window, p);
     const std::int32_t row = fw::deref((window.*p.self)()).ListIndex();
     if (row < 1) return;
@@ -84,17 +77,26 @@ void pickTeamB(Window1& window, const PairingPopup& p) {
     fw::deref((window.*p.self)()).SetEnabled(false);
 }
 
-} // namespace
-
-void Window1::PopupMenu17_Change(fw::Ref<fw::PopupMenu>) { pickTeamA(*this, kPasta17); }
-void Window1::PopupMenu18_Change(fw::Ref<fw::PopupMenu>) { pickTeamB(*this, kPasta18); }
-void Window1::PopupMenu19_Change(fw::Ref<fw::PopupMenu>) { pickTeamA(*this, kSalad19); }
-void Window1::PopupMenu20_Change(fw::Ref<fw::PopupMenu>) { pickTeamB(*this, kSalad20); }
-void Window1::PopupMenu21_Change(fw::Ref<fw::PopupMenu>) { pickTeamA(*this, kCereal21); }
-void Window1::PopupMenu22_Change(fw::Ref<fw::PopupMenu>) { pickTeamB(*this, kCereal22); }
-void Window1::PopupMenu23_Change(fw::Ref<fw::PopupMenu>) { pickTeamA(*this, kSoup23); }
 // The last pick ends the chain: it removes nothing and stays open, so the Soup
 // Bowl can be readied again.
-void Window1::PopupMenu24_Change(fw::Ref<fw::PopupMenu>) { readyGame(*this, kSoup24); }
+void pick(Window1& window, const ChainStep& step) {
+    if (!step.next)
+        readyGame(window, step);
+    else if (step.side == bracket::kLeft)
+        pickTeamA(window, step);
+    else
+        pickTeamB(window, step);
+}
+
+} // namespace
+
+void Window1::PopupMenu17_Change(fw::Ref<fw::PopupMenu>) { pick(*this, chainStep(&Window1::PopupMenu17)); }
+void Window1::PopupMenu18_Change(fw::Ref<fw::PopupMenu>) { pick(*this, chainStep(&Window1::PopupMenu18)); }
+void Window1::PopupMenu19_Change(fw::Ref<fw::PopupMenu>) { pick(*this, chainStep(&Window1::PopupMenu19)); }
+void Window1::PopupMenu20_Change(fw::Ref<fw::PopupMenu>) { pick(*this, chainStep(&Window1::PopupMenu20)); }
+void Window1::PopupMenu21_Change(fw::Ref<fw::PopupMenu>) { pick(*this, chainStep(&Window1::PopupMenu21)); }
+void Window1::PopupMenu22_Change(fw::Ref<fw::PopupMenu>) { pick(*this, chainStep(&Window1::PopupMenu22)); }
+void Window1::PopupMenu23_Change(fw::Ref<fw::PopupMenu>) { pick(*this, chainStep(&Window1::PopupMenu23)); }
+void Window1::PopupMenu24_Change(fw::Ref<fw::PopupMenu>) { pick(*this, chainStep(&Window1::PopupMenu24)); }
 
 } // namespace vantoro

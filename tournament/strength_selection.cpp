@@ -6,14 +6,13 @@
 #include "framework/runtime.h"
 #include "framework/services.h"
 #include "framework/text.h"
+#include "tournament/bracket.h"
 
 #include <array>
 
 namespace vantoro {
 
 namespace {
-
-using PopupAccessor = fw::Ref<fw::PopupMenu> (Window1::*)();
 
 constexpr std::array<PopupAccessor, 8> kTeamPopups{
     &Window1::PopupMenu1, &Window1::PopupMenu2, &Window1::PopupMenu3, &Window1::PopupMenu4,
@@ -60,14 +59,15 @@ void confirmStrengths(Window1& window, const fw::Ref<fw::CheckBox>& box) {
                               fw::deref((window.*kStrengthPopups[k])()).Text());
 
     const std::string s = fw::Join(window.team, ",");
-    fw::deref(window.PopupMenu17()).SetEnabled(true);
-    fw::deref(window.PopupMenu17()).AddRow("Choose");
+    constexpr PopupAccessor first = bracket::kPairingChain.front();
+    fw::deref((window.*first)()).SetEnabled(true);
+    fw::deref((window.*first)()).AddRow("Choose");
     const std::int32_t n = fw::CountFields(s, ",");
     for (std::int32_t i = 1; i <= n; ++i) {
-        fw::deref(window.PopupMenu17()).AddRow(fw::NthField(s, ",", i));
+        fw::deref((window.*first)()).AddRow(fw::NthField(s, ",", i));
         fw::runtime::yield();
     }
-    fw::deref(window.PopupMenu17()).SetListIndex(0);
+    fw::deref((window.*first)()).SetListIndex(0);
 
     setEnabled(window, kStrengthPopups, false);
     fw::deref(box).SetEnabled(false);

@@ -10,6 +10,7 @@
 #include "main_window/contact_address.h"
 #include "main_window/window1.h"
 #include "shell/implicit_instances.h"
+#include "tournament/bracket.h"
 
 #include <gtest/gtest.h>
 
@@ -222,14 +223,18 @@ TEST(MainWindowDesign, WindowAndHeading) {
 
 TEST(MainWindowDesign, StylesFromTheRecords) {
     auto w = vantoro::implicit::Window1();
-    for (auto label : {w->Label10(), w->Label11(), w->Label15(), w->Label16(), w->Label20(), w->Label21()}) {
-        const auto seen = fw::testing::inspect(label);
-        EXPECT_TRUE(seen.bold) << label->Name();
-        EXPECT_TRUE(seen.underline) << label->Name();
-        EXPECT_EQ(seen.alignment, 0) << label->Name();
-    }
-    for (auto caption : {w->Label1(), w->Label2(), w->Label3(), w->Label4(), w->Label9(), w->Label14(), w->Label19()}) {
+    for (const vantoro::bracket::Game& game : vantoro::bracket::laterGames())
+        for (const vantoro::bracket::Slot& slot : game.slots) {
+            const auto label = ((*w).*slot.name)();
+            const auto seen = fw::testing::inspect(label);
+            EXPECT_TRUE(seen.bold) << label->Name();
+            EXPECT_TRUE(seen.underline) << label->Name();
+            EXPECT_EQ(seen.alignment, 0) << label->Name();
+        }
+    for (const vantoro::bracket::Game& game : vantoro::bracket::kGames) {
+        const auto caption = ((*w).*game.caption)();
         const auto seen = fw::testing::inspect(caption);
+        EXPECT_EQ(seen.text, game.name) << caption->Name();
         EXPECT_EQ(seen.alignment, 1) << caption->Name();
         EXPECT_FALSE(seen.bold) << caption->Name();
     }
@@ -261,6 +266,30 @@ TEST(MainWindowDesign, StylesFromTheRecords) {
     EXPECT_EQ(w->Listbox1()->ColumnWidths(), "85%,15%");
     EXPECT_FALSE(w->Listbox1()->HasHeading());
     EXPECT_EQ(w->Listbox1()->ListCount(), 0);
+    w->Close();
+}
+
+// The bracket's team A is the left side of every game, whatever the order in
+// which the window creates the two sides' controls.
+TEST(MainWindowDesign, TheBracketsTeamAStandsOnTheLeft) {
+    auto w = vantoro::implicit::Window1();
+    const auto leftOfRight = [&](auto left, auto right) {
+        if (!left) return testing::AssertionFailure() << "no accessor";
+        const auto a = ((*w).*left)(), b = ((*w).*right)();
+        if (a->Left() < b->Left()) return testing::AssertionSuccess();
+        return testing::AssertionFailure() << a->Name() << " stands right of " << b->Name();
+    };
+    using vantoro::bracket::kLeft, vantoro::bracket::kRight;
+    for (const vantoro::bracket::Game& game : vantoro::bracket::kGames) {
+        SCOPED_TRACE(game.name);
+        EXPECT_TRUE(leftOfRight(game.scores[kLeft], game.scores[kRight]));
+        if (game.pairings[kLeft]) {
+            EXPECT_TRUE(leftOfRight(game.pairings[kLeft], game.pairings[kRight]));
+        } else {
+            EXPECT_TRUE(leftOfRight(game.slots[kLeft].name, game.slots[kRight].name));
+            EXPECT_TRUE(leftOfRight(game.slots[kLeft].strength, game.slots[kRight].strength));
+        }
+    }
     w->Close();
 }
 

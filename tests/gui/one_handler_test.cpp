@@ -56,15 +56,10 @@ TEST_F(OneHandlerAtATime, ADoubleClickConfirmsPlaysAndCountsOnce) {
     pairInOrder();
 
     // Every game: one winner field, and the final one win.
-    const std::pair<fw::Ref<fw::PushButton>, std::pair<fw::Ref<fw::TextField>, fw::Ref<fw::TextField>>> games[] = {
-        {w->PushButton1(), {w->TextField1(), w->TextField2()}},   {w->PushButton2(), {w->TextField3(), w->TextField4()}},
-        {w->PushButton3(), {w->TextField5(), w->TextField6()}},   {w->PushButton4(), {w->TextField7(), w->TextField8()}},
-        {w->PushButton5(), {w->TextField9(), w->TextField10()}},  {w->PushButton6(), {w->TextField11(), w->TextField12()}},
-        {w->PushButton7(), {w->TextField13(), w->TextField14()}},
-    };
-    for (const auto& [play, fields] : games) {
-        EXPECT_TRUE(doubleClick(play)) << play->Name();
-        EXPECT_EQ(orangeFields(fields.first, fields.second), 1) << play->Name();
+    for (const vantoro::bracket::Game& game : vantoro::bracket::kGames) {
+        const fw::Ref<fw::PushButton> play = control(game.play);
+        EXPECT_TRUE(doubleClick(play)) << game.name;
+        EXPECT_EQ(orangeFields(control(game.scores[0]), control(game.scores[1])), 1) << game.name;
         EXPECT_FALSE(play->Enabled());
     }
     EXPECT_EQ(totalWins(*w->Listbox1()), 1);

@@ -10,9 +10,12 @@
 #include "framework/test_driver.h"
 #include "main_window/window1.h"
 #include "shell/implicit_instances.h"
+#include "tournament/bracket.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -26,31 +29,32 @@ namespace fs = std::filesystem;
 
 namespace {
 
+namespace bracket = vantoro::bracket;
+using vantoro::ButtonAccessor;
+using vantoro::PopupAccessor;
 using vantoro::Window1;
-using ButtonAccessor = fw::Ref<fw::PushButton> (Window1::*)();
-using PopupAccessor = fw::Ref<fw::PopupMenu> (Window1::*)();
-using FieldAccessor = fw::Ref<fw::TextField> (Window1::*)();
 
-constexpr ButtonAccessor kButtons[] = {
-    &Window1::PushButton1, &Window1::PushButton2, &Window1::PushButton3,  &Window1::PushButton4,
-    &Window1::PushButton5, &Window1::PushButton6, &Window1::PushButton7,  &Window1::PushButton8,
-    &Window1::PushButton9, &Window1::PushButton10, &Window1::PushButton11,
-};
-constexpr PopupAccessor kPopups[] = {
-    &Window1::PopupMenu1,  &Window1::PopupMenu2,  &Window1::PopupMenu3,  &Window1::PopupMenu4,
-    &Window1::PopupMenu5,  &Window1::PopupMenu6,  &Window1::PopupMenu7,  &Window1::PopupMenu8,
-    &Window1::PopupMenu9,  &Window1::PopupMenu10, &Window1::PopupMenu11, &Window1::PopupMenu12,
-    &Window1::PopupMenu13, &Window1::PopupMenu14, &Window1::PopupMenu15, &Window1::PopupMenu16,
-    &Window1::PopupMenu17, &Window1::PopupMenu18, &Window1::PopupMenu19, &Window1::PopupMenu20,
-    &Window1::PopupMenu21, &Window1::PopupMenu22, &Window1::PopupMenu23, &Window1::PopupMenu24,
-};
-// The score fields of the seven games, side A then side B.
-constexpr std::pair<FieldAccessor, FieldAccessor> kGames[] = {
-    {&Window1::TextField1, &Window1::TextField2},   {&Window1::TextField3, &Window1::TextField4},
-    {&Window1::TextField5, &Window1::TextField6},   {&Window1::TextField7, &Window1::TextField8},
-    {&Window1::TextField9, &Window1::TextField10},  {&Window1::TextField11, &Window1::TextField12},
-    {&Window1::TextField13, &Window1::TextField14},
-};
+// The seven Play buttons in bracket order, then the window's other four.
+constexpr auto kButtons = [] {
+    std::array<ButtonAccessor, bracket::kGameCount + 4> buttons{};
+    std::ranges::transform(bracket::kGames, buttons.begin(), &bracket::Game::play);
+    const ButtonAccessor others[] = {&Window1::PushButton8, &Window1::PushButton9, &Window1::PushButton10,
+                                     &Window1::PushButton11};
+    std::ranges::copy(others, buttons.begin() + bracket::kGameCount);
+    return buttons;
+}();
+// The team popups, the strength popups, then the pairing chain.
+constexpr auto kPopups = [] {
+    constexpr PopupAccessor selection[] = {
+        &Window1::PopupMenu1,  &Window1::PopupMenu2,  &Window1::PopupMenu3,  &Window1::PopupMenu4,
+        &Window1::PopupMenu5,  &Window1::PopupMenu6,  &Window1::PopupMenu7,  &Window1::PopupMenu8,
+        &Window1::PopupMenu9,  &Window1::PopupMenu10, &Window1::PopupMenu11, &Window1::PopupMenu12,
+        &Window1::PopupMenu13, &Window1::PopupMenu14, &Window1::PopupMenu15, &Window1::PopupMenu16,
+    };
+    std::array<PopupAccessor, std::size(selection) + bracket::kPairingChain.size()> popups{};
+    std::ranges::copy(bracket::kPairingChain, std::ranges::copy(selection, popups.begin()).out);
+    return popups;
+}();
 constexpr unsigned kWinnerColour = 0xFF9833;
 // The chain's timers run at this period here, so that letting time pass plays
 // whole chains within a few milliseconds.
@@ -127,8 +131,8 @@ public:
         }
         if (w.team.size() > 8) return "team holds " + std::to_string(w.team.size());
         if (std::set<std::string>(w.team.begin(), w.team.end()).size() != w.team.size()) return "team repeats an entry";
-        for (const auto& [a, b] : kGames) {
-            const fw::Ref<fw::TextField> fa = (w.*a)(), fb = (w.*b)();
+        for (const bracket::Game& game : bracket::kGames) {
+            const fw::Ref<fw::TextField> fa = (w.*game.scores[0])(), fb = (w.*game.scores[1])();
             const bool oa = fw::testing::inspect(fa).background == kWinnerColour;
             const bool ob = fw::testing::inspect(fb).background == kWinnerColour;
             if (oa && ob) return "two winners in " + fa->Name() + "/" + fb->Name();
@@ -250,7 +254,7 @@ private:
             if (!w) return;
             Window1& win = *w;
             // Walked, not indexed: the accessor tables are read through spans.
-            const std::span<const PopupAccessor> teams(kPopups, 8), pairings(kPopups + 16, 8);
+            const auto teams = std::span(kPopups).first<8>();
             std::set<int> taken;
             for (PopupAccessor p : teams) taken.insert(fw::deref((win.*p)()).ListIndex());
             for (PopupAccessor p : teams) {
@@ -265,13 +269,13 @@ private:
             }
             if (fw::deref(win.CheckBox1()).Enabled()) return fw::testing::click(win.CheckBox1());
             if (fw::deref(win.CheckBox2()).Enabled()) return fw::testing::click(win.CheckBox2());
-            for (PopupAccessor p : pairings) {
+            for (PopupAccessor p : bracket::kPairingChain) {
                 fw::PopupMenu& pairing = fw::deref((win.*p)());
                 if (pairing.Enabled() && pairing.ListIndex() < 1 && pairing.ListCount() > 1)
                     return fw::testing::chooseRow((win.*p)(), 1 + pick % (pairing.ListCount() - 1));
             }
-            for (ButtonAccessor b : std::span(kButtons, 7))
-                if (fw::deref((win.*b)()).Enabled()) return fw::testing::click((win.*b)());
+            for (const bracket::Game& game : bracket::kGames)
+                if (fw::deref((win.*game.play)()).Enabled()) return fw::testing::click((win.*game.play)());
             for (ButtonAccessor b : {&Window1::PushButton10, &Window1::PushButton9, &Window1::PushButton11})
                 if (fw::deref((win.*b)()).Enabled()) return fw::testing::click((win.*b)());
         };

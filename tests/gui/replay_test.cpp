@@ -2,6 +2,7 @@
 #include "framework/test_driver.h"
 #include "main_window/window1.h"
 #include "shell/implicit_instances.h"
+#include "tournament/bracket.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 
 namespace {
 
+namespace bracket = vantoro::bracket;
 using fw::testing::click;
 using fw::testing::inspect;
 
@@ -24,15 +26,11 @@ void pairEightTeams(vantoro::Window1& w) {
     for (int k = 0; k < 8; ++k) fw::testing::chooseRow(teams[k], k + 1);
     click(w.CheckBox1());
     click(w.CheckBox2());
-    const fw::Ref<fw::PopupMenu> pairing[] = {w.PopupMenu17(), w.PopupMenu18(), w.PopupMenu19(), w.PopupMenu20(),
-                                              w.PopupMenu21(), w.PopupMenu22(), w.PopupMenu23(), w.PopupMenu24()};
-    for (const auto& popup : pairing) fw::testing::chooseRow(popup, 1);
+    for (vantoro::PopupAccessor popup : bracket::kPairingChain) fw::testing::chooseRow((w.*popup)(), 1);
 }
 
 void playSevenGames(vantoro::Window1& w) {
-    for (const auto& play : {w.PushButton1(), w.PushButton2(), w.PushButton3(), w.PushButton4(), w.PushButton5(),
-                             w.PushButton6(), w.PushButton7()})
-        click(play);
+    for (const bracket::Game& game : bracket::kGames) click((w.*game.play)());
 }
 
 int totalWins(fw::Listbox& list) {
@@ -111,24 +109,23 @@ TEST_F(Replay, ClearsTheBracketAndKeepsTheTally) {
     const std::string counts0 = fw::deref(w.Listbox1()).Cell(0, 1);
     click(w.PushButton9());
 
-    for (const auto& name : {w.Label10(), w.Label11(), w.Label15(), w.Label16(), w.Label20(), w.Label21()})
-        EXPECT_EQ(inspect(name).text, "TEAM: TBA");
-    for (const auto& strength : {w.Label12(), w.Label13(), w.Label17(), w.Label18(), w.Label22(), w.Label23()})
-        EXPECT_EQ(fw::deref(strength).Text(), "");
-    const fw::Ref<fw::TextField> scores[] = {w.TextField1(),  w.TextField2(),  w.TextField3(),  w.TextField4(),
-                                             w.TextField5(),  w.TextField6(),  w.TextField7(),  w.TextField8(),
-                                             w.TextField9(),  w.TextField10(), w.TextField11(), w.TextField12(),
-                                             w.TextField13(), w.TextField14()};
+    for (const bracket::Game& game : bracket::laterGames())
+        for (const bracket::Slot& slot : game.slots) {
+            EXPECT_EQ(inspect((w.*slot.name)()).text, "TEAM: TBA");
+            EXPECT_EQ(fw::deref((w.*slot.strength)()).Text(), "");
+        }
     int bold = 0;
-    for (const auto& field : scores) {
-        EXPECT_EQ(inspect(field).text, "");
-        EXPECT_EQ(inspect(field).background, kWhite);
-        bold += inspect(field).bold;
-    }
+    for (const bracket::Game& game : bracket::kGames)
+        for (vantoro::FieldAccessor score : game.scores) {
+            const auto seen = inspect((w.*score)());
+            EXPECT_EQ(seen.text, "");
+            EXPECT_EQ(seen.background, kWhite);
+            bold += seen.bold;
+        }
     EXPECT_EQ(bold, 7); // every game's winner keeps its bold text on white
-    for (const auto& play : {w.PushButton1(), w.PushButton2(), w.PushButton3(), w.PushButton4()})
-        EXPECT_TRUE(enabled(play));
-    for (const auto& b : {w.PushButton5(), w.PushButton6(), w.PushButton7(), w.PushButton9()}) EXPECT_FALSE(enabled(b));
+    for (const bracket::Game& game : bracket::openingGames()) EXPECT_TRUE(enabled((w.*game.play)()));
+    for (const bracket::Game& game : bracket::laterGames()) EXPECT_FALSE(enabled((w.*game.play)()));
+    EXPECT_FALSE(enabled(w.PushButton9()));
     EXPECT_TRUE(enabled(w.PushButton10()));
     EXPECT_TRUE(enabled(w.PushButton11()));
     EXPECT_EQ(fw::deref(w.Listbox1()).ListCount(), 8);

@@ -3,9 +3,10 @@
 using fw::testing::chooseRow;
 using fw::testing::click;
 using tournament_steps::kEntriesInListOrder;
-using tournament_steps::kPairingPopups;
 using tournament_steps::kStrengthPopups;
 using tournament_steps::kTeamPopups;
+
+namespace bracket = vantoro::bracket;
 
 class TeamSelection : public tournament_steps::TournamentTest {};
 
@@ -105,7 +106,7 @@ TEST_F(TeamSelection, TheSecondDoneBoxMakesTheEightTeamEntries) {
     EXPECT_TRUE(w->CheckBox2()->Value());
     EXPECT_FALSE(w->CheckBox2()->Enabled());
     for (std::size_t k = 0; k < 8; ++k) EXPECT_FALSE(popup(kStrengthPopups, k).Enabled());
-    for (std::size_t k = 1; k < 8; ++k) EXPECT_EQ(popup(kPairingPopups, k).ListCount(), 0);
+    for (std::size_t k = 1; k < 8; ++k) EXPECT_EQ(control(bracket::kPairingChain[k])->ListCount(), 0);
 }
 
 TEST_F(TeamSelection, AStrengthChangedBetweenTheBoxesGoesIntoTheEntry) {
@@ -128,15 +129,10 @@ TEST_F(TeamSelection, ThePairingChainGoesThroughItsNineStates) {
     };
     const State states[9] = {{"0000", "0000"}, {"0000", "1000"}, {"1000", "1000"}, {"1000", "1100"}, {"1100", "1100"},
                              {"1100", "1110"}, {"1110", "1110"}, {"1110", "1111"}, {"1111", "1111"}};
-    const fw::Ref<fw::PushButton> buttons[4] = {w->PushButton1(), w->PushButton2(), w->PushButton3(), w->PushButton4()};
-    const fw::Ref<fw::TextField> scores[4][2] = {{w->TextField1(), w->TextField2()},
-                                                  {w->TextField3(), w->TextField4()},
-                                                  {w->TextField5(), w->TextField6()},
-                                                  {w->TextField7(), w->TextField8()}};
     for (std::size_t s = 0; s < 9; ++s) {
         SCOPED_TRACE("state " + std::to_string(s + 1));
         for (std::size_t p = 0; p < 8; ++p) {
-            fw::PopupMenu& pm = popup(kPairingPopups, p);
+            fw::PopupMenu& pm = *control(bracket::kPairingChain[p]);
             if (p < s) {
                 EXPECT_EQ(pm.Enabled(), p == 7);
                 EXPECT_EQ(pm.ListIndex(), 1);
@@ -150,12 +146,12 @@ TEST_F(TeamSelection, ThePairingChainGoesThroughItsNineStates) {
             }
         }
         for (std::size_t g = 0; g < 4; ++g) {
-            EXPECT_EQ(buttons[g]->Enabled(), states[s].playEnabled[g] == '1') << "game " << g;
+            const bracket::Game& game = bracket::openingGames()[g];
+            EXPECT_EQ(control(game.play)->Enabled(), states[s].playEnabled[g] == '1') << game.name;
             const std::string zero = states[s].scoresZeroed[g] == '1' ? "0" : "";
-            EXPECT_EQ(scores[g][0]->Text(), zero) << "game " << g;
-            EXPECT_EQ(scores[g][1]->Text(), zero) << "game " << g;
+            for (vantoro::FieldAccessor score : game.scores) EXPECT_EQ(control(score)->Text(), zero) << game.name;
         }
-        if (s < 8) chooseRow(((*w).*kPairingPopups[s])(), 1);
+        if (s < 8) chooseRow(control(bracket::kPairingChain[s]), 1);
     }
     // The last pick removes nothing.
     EXPECT_EQ(w->team, std::vector<std::string>{"Kansas State (0.6827)_7"});

@@ -8,6 +8,7 @@
 #include "framework/text.h"
 #include "main_window/window1.h"
 #include "shell/implicit_instances.h"
+#include "tournament/bracket.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,7 @@
 
 namespace tournament_steps {
 
+namespace bracket = vantoro::bracket;
 using PopupAccessor = fw::Ref<fw::PopupMenu> (vantoro::Window1::*)();
 
 inline const std::vector<PopupAccessor> kTeamPopups{
@@ -27,11 +29,6 @@ inline const std::vector<PopupAccessor> kStrengthPopups{
     &vantoro::Window1::PopupMenu9,  &vantoro::Window1::PopupMenu10, &vantoro::Window1::PopupMenu11,
     &vantoro::Window1::PopupMenu12, &vantoro::Window1::PopupMenu13, &vantoro::Window1::PopupMenu14,
     &vantoro::Window1::PopupMenu15, &vantoro::Window1::PopupMenu16,
-};
-inline const std::vector<PopupAccessor> kPairingPopups{
-    &vantoro::Window1::PopupMenu17, &vantoro::Window1::PopupMenu18, &vantoro::Window1::PopupMenu19,
-    &vantoro::Window1::PopupMenu20, &vantoro::Window1::PopupMenu21, &vantoro::Window1::PopupMenu22,
-    &vantoro::Window1::PopupMenu23, &vantoro::Window1::PopupMenu24,
 };
 
 // A fresh main window per test, closed afterwards, with the random and Shift
@@ -52,6 +49,8 @@ protected:
     }
 
     fw::PopupMenu& popup(const std::vector<PopupAccessor>& row, std::size_t k) { return *((*w).*row[k])(); }
+    // The control of this window that a bracket's accessor names.
+    template <class Accessor> auto control(Accessor accessor) { return ((*w).*accessor)(); }
 
     // "LSU (1)" in PopupMenu1 to "Kansas State (0.6827)" in PopupMenu8.
     void chooseTeamsInListOrder() {
@@ -63,7 +62,7 @@ protected:
     }
     // Picks the first entry left in each pairing popup, up to `count` picks.
     void pairInOrder(std::size_t count = 8) {
-        for (std::size_t k = 0; k < count; ++k) fw::testing::chooseRow(((*w).*kPairingPopups[k])(), 1);
+        for (std::size_t k = 0; k < count; ++k) fw::testing::chooseRow(control(bracket::kPairingChain[k]), 1);
     }
     void readyAllOpeningGames() {
         chooseTeamsInListOrder();
@@ -71,24 +70,21 @@ protected:
         pairInOrder();
     }
     void playOpeningGames() {
-        fw::testing::click(w->PushButton1());
-        fw::testing::click(w->PushButton2());
-        fw::testing::click(w->PushButton3());
-        fw::testing::click(w->PushButton4());
+        for (const bracket::Game& game : bracket::openingGames()) fw::testing::click(control(game.play));
     }
     void playToTheFinal() {
         readyAllOpeningGames();
         playOpeningGames();
-        fw::testing::click(w->PushButton5());
-        fw::testing::click(w->PushButton6());
+        for (const bracket::Game& game : bracket::semiFinals()) fw::testing::click(control(game.play));
     }
     // The Soup Bowl and the Crystal Bowl again, through the last pairing popup,
     // so the final can be played once more without Replay.
     void reopenFinal() {
-        fw::testing::chooseRow(w->PopupMenu24(), 0);
-        fw::testing::chooseRow(w->PopupMenu24(), 1);
-        fw::testing::click(w->PushButton4());
-        fw::testing::click(w->PushButton6());
+        const bracket::Game& soup = bracket::kGames[bracket::kSoupBowl];
+        fw::testing::chooseRow(control(soup.pairings[bracket::kRight]), 0);
+        fw::testing::chooseRow(control(soup.pairings[bracket::kRight]), 1);
+        fw::testing::click(control(soup.play));
+        fw::testing::click(control(bracket::nextGame(soup).play));
     }
 
     std::int32_t strengthIn(fw::Ref<fw::Label> label) { return fw::ToInt32(fw::Val(label->Text())); }

@@ -7,6 +7,8 @@ using tournament_steps::kEntriesInListOrder;
 using tournament_steps::run;
 using tournament_steps::operator+;
 
+namespace bracket = vantoro::bracket;
+
 namespace {
 constexpr unsigned kWinnerColour = 0xFF9833;
 constexpr unsigned kWhite = 0xFFFFFF;
@@ -54,11 +56,12 @@ TEST_F(Tournament, AnOpeningGameShowsBothScoresAndMovesTheWinnerOn) {
     EXPECT_FALSE(w->PushButton6()->Enabled());
     click(w->PushButton3());
     EXPECT_TRUE(w->PushButton6()->Enabled());
-    for (auto field : {w->TextField5(), w->TextField6(), w->TextField7(), w->TextField8()}) {
-        const std::int32_t score = fw::ToInt32(fw::Val(field->Text()));
-        EXPECT_GE(score, 2);
-        EXPECT_LE(score, 55);
-    }
+    for (const bracket::Game* game : {&bracket::kGames[bracket::kCerealBowl], &bracket::kGames[bracket::kSoupBowl]})
+        for (vantoro::FieldAccessor field : game->scores) {
+            const std::int32_t score = fw::ToInt32(fw::Val(control(field)->Text()));
+            EXPECT_GE(score, 2);
+            EXPECT_LE(score, 55);
+        }
     EXPECT_NE(w->TextField5()->Text(), w->TextField6()->Text());
 }
 
@@ -217,7 +220,7 @@ TEST_F(Tournament, AChinaBowlBeforeThePairingIsDoneLeavesTheListToTheFinal) {
     EXPECT_EQ(w->Listbox1()->ListCount(), 0);
     EXPECT_EQ(w->listit, 0);
 
-    for (std::size_t k = 4; k < 8; ++k) chooseRow(((*w).*tournament_steps::kPairingPopups[k])(), 1);
+    for (std::size_t k = 4; k < 8; ++k) chooseRow(control(bracket::kPairingChain[k]), 1);
     click(w->PushButton3());
     click(w->PushButton4());
     click(w->PushButton6());
