@@ -81,13 +81,12 @@ TEST_F(OneHandlerAtATime, AChainTimerWaitsForAGamePlayedByHand) {
 
     click(w->PushButton10());
     ASSERT_TRUE(w->Timer1()->isArmed());
-    // Play 5 by hand; inside its first yield, Timer1 comes due.
+    // Play 5 by hand; its first yield lasts until Timer1 has come due.
     const fw::Ref<fw::Timer> timer1 = w->Timer1();
     const fw::Ref<fw::TextField> crystal = w->TextField11();
     auto crystalWhileDue = std::make_shared<std::string>("not reached");
-    fw::testing::later(0, [crystal, crystalWhileDue] {
-        fw::testing::wait(600);
-        *crystalWhileDue = crystal->Text();
+    fw::testing::later(0, [timer1, crystal, crystalWhileDue] {
+        if (fw::testing::waitUntil([timer1] { return !timer1->isArmed(); })) *crystalWhileDue = crystal->Text();
     });
     click(w->PushButton5());
     EXPECT_EQ(*crystalWhileDue, "");
@@ -97,7 +96,7 @@ TEST_F(OneHandlerAtATime, AChainTimerWaitsForAGamePlayedByHand) {
     EXPECT_GE(std::stoi(crystal->Text()), 2);
     EXPECT_EQ(orangeFields(w->TextField9(), w->TextField10()), 1);
     EXPECT_TRUE(w->Timer2()->isArmed());
-    for (int i = 0; i < 300 && !w->PushButton10()->Enabled(); ++i) fw::testing::wait(10);
+    EXPECT_TRUE(fw::testing::waitUntil([this] { return w->PushButton10()->Enabled(); }));
     EXPECT_EQ(totalWins(*w->Listbox1()), 2);
 
     // Play 5, 6 and 7 by hand while the chain waits: the chain pushes only
@@ -107,7 +106,8 @@ TEST_F(OneHandlerAtATime, AChainTimerWaitsForAGamePlayedByHand) {
     click(w->PushButton6());
     click(w->PushButton7());
     EXPECT_EQ(totalWins(*w->Listbox1()), 3);
-    fw::testing::wait(1300);
+    // The chain's two steps have run once both timers are off.
+    EXPECT_TRUE(fw::testing::waitUntil([this] { return w->Timer1()->Mode() == 0 && w->Timer2()->Mode() == 0; }));
     EXPECT_FALSE(w->Timer1()->isArmed());
     EXPECT_FALSE(w->Timer2()->isArmed());
     EXPECT_EQ(totalWins(*w->Listbox1()), 3);
