@@ -40,10 +40,11 @@ TEST(Startup, ShowsTheMainWindowAloneAndQuitsThroughItsShortcut) {
     Seen seen;
 
     // Start-up takes as long as the machine lets it: the checks wait until it
-    // has returned with the main window shown.
+    // has returned with the main window shown and active, so keys reach it.
     const auto started = [] {
         fw::Ref<fw::Window> main = fw::Window::GetImplicitWindow("Window1.Window1");
-        return !fw::runtime::handlerRunning() && main && fw::testing::nativeShown(*main);
+        return !fw::runtime::handlerRunning() && main && fw::testing::nativeShown(*main) &&
+               fw::testing::topLevel(*main).active;
     };
     fw::testing::Watch whenStarted(started, [&] {
         // Should the shortcut not arrive, the menu item ends the run, and failing
