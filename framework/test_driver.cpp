@@ -11,7 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,7 +30,6 @@
 #include <QWheelEvent>
 #include <QWindow>
 
-#include <chrono>
 #include <cstdlib>
 #include <string>
 
@@ -49,6 +48,13 @@ QWidget* requireWidget(const Ref<Object>& object) {
     QWidget* w = widgetOf(object);
     if (!w) throw NilObjectException("control has no widget");
     return w;
+}
+
+// As the window system delivers a click: to the top-level window, where modality applies.
+void clickInWindow(QWidget* w) {
+    QWidget* top = w->window();
+    if (QWindow* handle = top->windowHandle())
+        QTest::mouseClick(handle, Qt::LeftButton, Qt::NoModifier, w->mapTo(top, w->rect().center()));
 }
 
 unsigned rgbOf(const QColor& c) { return (unsigned(c.red()) << 16) | (unsigned(c.green()) << 8) | unsigned(c.blue()); }
@@ -74,6 +80,8 @@ void click(const Ref<Object>& control) {
     QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(w->width() / 2, w->height() / 2));
 }
 
+void clickThroughWindow(const Ref<Object>& control) { clickInWindow(requireWidget(control)); }
+
 void chooseRow(const Ref<Object>& popup, int row) {
     auto* combo = qobject_cast<QComboBox*>(requireWidget(popup));
     if (!combo || !combo->isEnabled()) return;
@@ -95,19 +103,35 @@ void wait(int ms) { QTest::qWait(ms); }
 
 void processEvents() { QCoreApplication::processEvents(); }
 
-bool waitUntil(const std::function<bool()>& done, int seconds) {
-    const QDeadlineTimer deadline{std::chrono::seconds(seconds)};
-    while (!done()) {
-        if (deadline.hasExpired()) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QTest::qSleep(1);
-    }
-    return true;
+bool waitUntil(const std::function<bool()>& holds, int deadlineMs) { return QTest::qWaitFor(holds, deadlineMs); }
+
+struct Watch::Poll {
+    QTimer timer;
+    QElapsedTimer since;
+};
+
+Watch::Watch(std::function<bool()> holds, std::function<void()> action, std::function<void()> expired, int deadlineMs)
+    : poll_(std::make_unique<Poll>()) {
+    poll_->since.start();
+    poll_->timer.setInterval(10);
+    QObject::connect(&poll_->timer, &QTimer::timeout, &poll_->timer,
+                     [this, holds = std::move(holds), action = std::move(action), expired = std::move(expired),
+                      deadlineMs] {
+                         const bool held = holds();
+                         if (!held && !poll_->since.hasExpired(deadlineMs)) return;
+                         poll_->timer.stop();
+                         // A copy: what runs may end the watch itself.
+                         const std::function<void()> run = held ? action : expired;
+                         if (run) run();
+                     });
+    poll_->timer.start();
 }
+
+Watch::~Watch() = default;
 
 bool waitUntilExposed(const Window& window) {
     QMainWindow* native = window.nativeWindow();
-    return native && QTest::qWaitForWindowExposed(native, 30000);
+    return native && QTest::qWaitForWindowExposed(native, kDeadlineMs);
 }
 
 ScreenPoint screenCenter(const Ref<Object>& control) {
@@ -192,7 +216,7 @@ void minimize(const Window& window) {
     QMainWindow* w = window.nativeWindow();
     if (!w) return;
     // A window manager minimises only a window that it has put on screen.
-    if (!QTest::qWaitForWindowExposed(w, 2000)) return;
+    if (!QTest::qWaitForWindowExposed(w, kDeadlineMs)) return;
     w->showMinimized();
     QCoreApplication::processEvents();
 }
@@ -340,7 +364,7 @@ bool clickModalBoxOk() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     QAbstractButton* ok = box ? box->button(QMessageBox::Ok) : nullptr;
     if (!ok) return false;
-    QTest::mouseClick(ok, Qt::LeftButton, Qt::NoModifier, ok->rect().center());
+    clickInWindow(ok);
     return true;
 }
 
@@ -399,7 +423,7 @@ bool activate(const Window& window) {
     QMainWindow* native = window.nativeWindow();
     if (!native) return false;
     native->activateWindow();
-    return QTest::qWaitForWindowActive(native, 1000);
+    return QTest::qWaitForWindowActive(native, kDeadlineMs);
 }
 
 int foreignAccessibleInterfaces(const Window& window) {

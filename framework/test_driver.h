@@ -5,6 +5,7 @@
 #include "framework/object.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ void startHeadless();
 
 // A click on a push button or a check box.
 void click(const Ref<Object>& control);
+// A click as the window system delivers it, through the top-level window: a modal box blocks it as for the user.
+void clickThroughWindow(const Ref<Object>& control);
 // The user picks a row of a popup menu.
 void chooseRow(const Ref<Object>& popup, int row);
 // The user types into a text field or text area (appended at the cursor).
@@ -29,9 +32,14 @@ void pressMouse(const Ref<Object>& control, int x = 2, int y = 2);
 void wait(int ms);
 // Lets queued events run.
 void processEvents();
-// Lets the event loop run until `done` holds; false when it still does not
-// after `seconds`, a deadline that only a broken program reaches.
-bool waitUntil(const std::function<bool()>& done, int seconds = 30);
+
+// How long a test waits for a state at most: far beyond what a busy machine
+// takes, so only a broken program reaches it.
+inline constexpr int kDeadlineMs = 30000;
+// Lets the event loop run until `holds` is true; false when the deadline
+// passed first.
+bool waitUntil(const std::function<bool()>& holds, int deadlineMs = kDeadlineMs);
+
 // Waits until the window system has put the window on screen.
 bool waitUntilExposed(const Window& window);
 // The middle of a control in screen coordinates, where a real pointer clicks it.
@@ -39,6 +47,23 @@ struct ScreenPoint {
     int x = 0, y = 0;
 };
 ScreenPoint screenCenter(const Ref<Object>& control);
+
+// Runs `action` once from the event loop as soon as `holds` is true (looked at
+// every few milliseconds), or `expired` when the deadline passes first. For a
+// test that must let the loop run itself: it waits for a state, not a time.
+// Nothing more runs once the watch is gone.
+class Watch {
+public:
+    Watch(std::function<bool()> holds, std::function<void()> action, std::function<void()> expired = {},
+          int deadlineMs = kDeadlineMs);
+    ~Watch();
+    Watch(const Watch&) = delete;
+    Watch& operator=(const Watch&) = delete;
+
+private:
+    struct Poll;
+    std::unique_ptr<Poll> poll_;
+};
 
 struct WidgetInfo {
     int left = 0, top = 0, width = 0, height = 0; // in the window's content area

@@ -76,13 +76,12 @@ TEST_F(OneHandlerAtATime, AChainTimerWaitsForAGamePlayedByHand) {
 
     click(w->PushButton10());
     ASSERT_TRUE(w->Timer1()->isArmed());
-    // Play 5 by hand; inside its first yield, Timer1 comes due.
+    // Play 5 by hand; its first yield lasts until Timer1 has come due.
     const fw::Ref<fw::Timer> timer1 = w->Timer1();
     const fw::Ref<fw::TextField> crystal = w->TextField11();
     auto crystalWhileDue = std::make_shared<std::string>("not reached");
-    fw::testing::later(0, [crystal, crystalWhileDue] {
-        fw::testing::wait(600);
-        *crystalWhileDue = crystal->Text();
+    fw::testing::later(0, [timer1, crystal, crystalWhileDue] {
+        if (fw::testing::waitUntil([timer1] { return !timer1->isArmed(); })) *crystalWhileDue = crystal->Text();
     });
     click(w->PushButton5());
     EXPECT_EQ(*crystalWhileDue, "");
@@ -92,7 +91,7 @@ TEST_F(OneHandlerAtATime, AChainTimerWaitsForAGamePlayedByHand) {
     EXPECT_GE(std::stoi(crystal->Text()), 2);
     EXPECT_EQ(orangeFields(w->TextField9(), w->TextField10()), 1);
     EXPECT_TRUE(w->Timer2()->isArmed());
-    for (int i = 0; i < 300 && !w->PushButton10()->Enabled(); ++i) fw::testing::wait(10);
+    EXPECT_TRUE(fw::testing::waitUntil([this] { return w->PushButton10()->Enabled(); }));
     EXPECT_EQ(totalWins(*w->Listbox1()), 2);
 
     // Play 5, 6 and 7 by hand while the chain waits: the chain pushes only
@@ -102,7 +101,8 @@ TEST_F(OneHandlerAtATime, AChainTimerWaitsForAGamePlayedByHand) {
     click(w->PushButton6());
     click(w->PushButton7());
     EXPECT_EQ(totalWins(*w->Listbox1()), 3);
-    fw::testing::wait(1300);
+    // The chain's two steps have run once both timers are off.
+    EXPECT_TRUE(fw::testing::waitUntil([this] { return w->Timer1()->Mode() == 0 && w->Timer2()->Mode() == 0; }));
     EXPECT_FALSE(w->Timer1()->isArmed());
     EXPECT_FALSE(w->Timer2()->isArmed());
     EXPECT_EQ(totalWins(*w->Listbox1()), 3);
@@ -125,34 +125,40 @@ TEST_F(OneHandlerAtATime, AGamePlayedAgainShowsOneWinner) {
     EXPECT_TRUE(inspect(w->TextField7()).bold); // its bold stays
 }
 
-// A modal box shown by a handler takes the user's click; a click elsewhere
-// waits until that handler has returned.
-TEST_F(OneHandlerAtATime, AMessageBoxTakesInputWhileTheRestWaits) {
+// A modal box shown by a handler takes the user's click; a click on the main
+// window meanwhile is blocked by the box, as for the user, and does not act
+// once the handler has returned either.
+TEST_F(OneHandlerAtATime, AMessageBoxTakesInputWhileTheMainWindowTakesNone) {
     fw::seams::answerMessageBoxes(false);
+    chooseRow(w->PopupMenu1(), 1); // a choice that Restart would throw away
     std::string shown;
-    bool answered = false, restartedMeanwhile = true;
+    bool answered = false, forced = false;
     const fw::Ref<vantoro::Window1> first = w;
-    fw::testing::later(50, [&] {
+    fw::testing::Watch whenShown([] { return !fw::testing::modalBoxText().empty(); }, [&] {
         shown = fw::testing::modalBoxText();
-        click(first->PushButton8()); // Restart: waits for the box's handler
-        restartedMeanwhile = !first->isOpen();
-        answered = fw::testing::clickModalBoxOk();
-    });
-    // The safety net: a box the click could not reach is closed here, and
-    // the test fails instead of waiting for ever.
-    auto forced = std::make_shared<bool>(false);
-    fw::testing::later(1500, [forced] {
-        *forced = !fw::testing::modalBoxText().empty();
+        fw::testing::clickThroughWindow(first->PushButton8()); // Restart
+        answered = fw::testing::clickModalBoxOk() && fw::testing::modalBoxText().empty();
+        // The safety net: a box the click could not close is closed here, and
+        // the test fails instead of waiting for ever.
+        forced = !fw::testing::modalBoxText().empty();
         fw::testing::dismissModalBoxes();
     });
-    click(w->CheckBox1()); // no teams chosen: the handler shows its box
+    click(w->CheckBox1()); // not all teams chosen: the handler shows its box
+    fw::testing::processEvents();
     fw::seams::answerMessageBoxes(true);
     EXPECT_EQ(shown, "Please complete all selections first");
     EXPECT_TRUE(answered);
-    EXPECT_FALSE(*forced);
-    EXPECT_FALSE(restartedMeanwhile);
+    EXPECT_FALSE(forced);
     EXPECT_TRUE(fw::testing::modalBoxText().empty());
-    // Restart acted once the handler had returned.
+    // No Restart, then or after the handler: the same window, its choice kept.
+    EXPECT_TRUE(first->isOpen());
+    EXPECT_EQ(vantoro::implicit::Window1().get(), first.get());
+    EXPECT_EQ(first->PopupMenu1()->ListIndex(), 1);
+    EXPECT_FALSE(inspect(first->CheckBox1()).checked);
+    EXPECT_TRUE(inspect(first->CheckBox1()).enabled);
+
+    // With no box up, the same click does restart.
+    fw::testing::clickThroughWindow(first->PushButton8());
     EXPECT_FALSE(first->isOpen());
     w = vantoro::implicit::Window1();
     EXPECT_NE(w.get(), first.get());

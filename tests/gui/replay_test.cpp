@@ -14,6 +14,7 @@ namespace {
 namespace bracket = vantoro::bracket;
 using fw::testing::click;
 using fw::testing::inspect;
+using fw::testing::waitUntil;
 
 constexpr unsigned kWhite = 0xFFFFFF;
 
@@ -40,15 +41,6 @@ int totalWins(fw::Listbox& list) {
 }
 
 bool enabled(const fw::Ref<fw::PushButton>& b) { return inspect(b).enabled; }
-
-// Lets the event loop run until `done` holds, for at most `ms` milliseconds.
-bool waitFor(const std::function<bool()>& done, int ms = 3000) {
-    for (int waited = 0; !done(); waited += 10) {
-        if (waited >= ms) return false;
-        fw::testing::wait(10);
-    }
-    return true;
-}
 
 long msSince(std::chrono::steady_clock::time_point t0) {
     return static_cast<long>(
@@ -145,10 +137,10 @@ TEST_F(Replay, ReplayAllPlaysOneTournamentAboutASecondLong) {
     EXPECT_EQ(inspect(w.TextField9()).text, "");
     EXPECT_TRUE(fw::deref(w.Timer1()).isArmed());
 
-    ASSERT_TRUE(waitFor([&] { return inspect(w.TextField12()).text != ""; }));
+    ASSERT_TRUE(waitUntil([&] { return inspect(w.TextField12()).text != ""; }));
     EXPECT_GE(msSince(t0), 450);
     EXPECT_EQ(inspect(w.TextField13()).text, "");
-    ASSERT_TRUE(waitFor([&] { return enabled(w.PushButton9()); }));
+    ASSERT_TRUE(waitUntil([&] { return enabled(w.PushButton9()); }));
     EXPECT_GE(msSince(t0), 950);
     EXPECT_NE(inspect(w.TextField13()).text, "");
     EXPECT_EQ(totalWins(fw::deref(w.Listbox1())), 2);
@@ -162,11 +154,11 @@ TEST_F(Replay, ShiftHeldAtTheFinalStartsTheNextChain) {
     vantoro::Window1& w = *w_;
     click(w.PushButton10());
     fw::seams::setShiftKey(true);
-    ASSERT_TRUE(waitFor([&] { return fw::deref(w.Timer3()).isArmed(); }));
+    ASSERT_TRUE(waitUntil([&] { return fw::deref(w.Timer3()).isArmed(); }));
     EXPECT_EQ(totalWins(fw::deref(w.Listbox1())), 2);
     fw::seams::setShiftKey(false);
-    ASSERT_TRUE(waitFor([&] { return !enabled(w.PushButton10()); })); // the next chain is under way
-    ASSERT_TRUE(waitFor([&] { return enabled(w.PushButton10()); }));
+    ASSERT_TRUE(waitUntil([&] { return !enabled(w.PushButton10()); })); // the next chain is under way
+    ASSERT_TRUE(waitUntil([&] { return enabled(w.PushButton10()); }));
     EXPECT_EQ(totalWins(fw::deref(w.Listbox1())), 3);
     EXPECT_FALSE(fw::deref(w.Timer3()).isArmed());
 }
@@ -229,7 +221,7 @@ TEST_F(Replay, RestartDuringASemiFinalOfTheChainEndsItAfterTheStep) {
     const int winsBefore = totalWins(*list);
     click(w_->PushButton10());
     restartWhen(w_, [china] { return china->Text() == "0"; });
-    ASSERT_TRUE(waitFor([this] { return !w_->isOpen(); }));
+    ASSERT_TRUE(waitUntil([this] { return !w_->isOpen(); }));
     fw::testing::wait(1200);
     EXPECT_GE(std::stoi(china->Text()), 2);
     EXPECT_GE(std::stoi(crystal->Text()), 2);

@@ -323,7 +323,7 @@ TEST_P(EscapedException, IsReportedOnceAndTheLoopGoesOn) {
     w->Clock()->AddEventHandler("Action", fw::createDelegate(fw::Ref<fw::Object>(w.get()), "Clock_Boom", "( Timer )"));
     w->Clock()->SetPeriod(20);
     w->Clock()->SetMode(1);
-    for (int i = 0; i < 100 && fw::seams::messageBoxTexts().size() < 2; ++i) fw::testing::wait(10);
+    EXPECT_TRUE(fw::testing::waitUntil([] { return fw::seams::messageBoxTexts().size() >= 2; }));
     ASSERT_EQ(fw::seams::messageBoxTexts().size(), 2u);
     EXPECT_EQ(fw::seams::messageBoxTexts()[1], "An exception of class NilObjectException was not handled.");
     EXPECT_TRUE(w->isOpen());
@@ -362,7 +362,7 @@ TEST(ControlEvents, AClosedWindowsTimerNeverFires) {
     auto open = openProbe();
     open->Clock()->SetPeriod(30);
     open->Clock()->SetMode(1);
-    for (int i = 0; i < 100 && open->clockActions == 0; ++i) fw::testing::wait(10);
+    EXPECT_TRUE(fw::testing::waitUntil([open] { return open->clockActions > 0; }));
     EXPECT_EQ(open->clockActions, 1);
     open->Close();
 

@@ -52,18 +52,19 @@ TEST(WindowTimers, FireOnceAboutPeriodAfterArming) {
     auto counter = countActions(timer);
     const auto armed = Clock::now();
     timer->SetMode(1);
-    for (int i = 0; i < 300 && counter->ticks == 0; ++i) fw::testing::wait(10);
+    EXPECT_TRUE(fw::testing::waitUntil([counter] { return counter->ticks > 0; }));
     ASSERT_EQ(counter->ticks, 1);
+    // Not before its period; how much later a busy machine decides.
+    EXPECT_EQ(timer->Period(), 500);
     const auto after = std::chrono::duration_cast<std::chrono::milliseconds>(counter->firedAt - armed).count();
     EXPECT_GE(after, 450);
-    EXPECT_LE(after, 2500);
     EXPECT_EQ(timer->Mode(), 0);
 
     // A single shot: nothing more until armed anew.
     fw::testing::wait(700);
     EXPECT_EQ(counter->ticks, 1);
     timer->SetMode(1);
-    for (int i = 0; i < 300 && counter->ticks == 1; ++i) fw::testing::wait(10);
+    EXPECT_TRUE(fw::testing::waitUntil([counter] { return counter->ticks > 1; }));
     EXPECT_EQ(counter->ticks, 2);
     w->Close();
 }
@@ -72,11 +73,16 @@ TEST(WindowTimers, NeverFireAfterTheirWindowCloses) {
     auto w = vantoro::implicit::Window1();
     fw::Ref<fw::Timer> timer = w->Timer2();
     auto counter = countActions(timer);
+    const auto armed = Clock::now();
     timer->SetMode(1);
     fw::testing::wait(100);
+    // A stall past the period may let it fire before the close: that proves nothing.
+    const bool closedInTime = Clock::now() - armed < std::chrono::milliseconds(timer->Period());
     w->Close();
     fw::testing::wait(800);
-    EXPECT_EQ(counter->ticks, 0);
+    if (closedInTime) {
+        EXPECT_EQ(counter->ticks, 0);
+    }
 }
 
 TEST(WindowTimers, OwnerAndIndex) {

@@ -118,11 +118,10 @@ TEST_F(TopLevelWindows, MenuCommandBringsAMinimisedWindowBack) {
 
         EXPECT_TRUE(fw::testing::chooseMenu(*main, c.item));
         // A real window manager answers in its own time.
-        for (int i = 0; i < 100; ++i) {
+        fw::testing::waitUntil([&c] {
             const auto now = fw::testing::topLevel(*c.window);
-            if (!now.minimized && now.active) break;
-            fw::testing::wait(20);
-        }
+            return !now.minimized && now.active;
+        });
         const auto top = fw::testing::topLevel(*c.window);
         EXPECT_FALSE(top.minimized) << title;
         EXPECT_TRUE(fw::testing::nativeShown(*c.window)) << title;

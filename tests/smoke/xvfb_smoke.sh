@@ -16,10 +16,13 @@ shot=${2:-$(dirname "$program")/smoke_main_window.png}
 in_xvfb "$0" "$program" "$shot"
 
 start_program "$program"
-# Give the first paint a moment before the picture is taken.
-sleep 1
-import -window "$window" "$shot"
-colours=$(convert "$shot" -format %k info:)
+# The picture is taken again until the first paint shows, for 30 s at most.
+for _ in $(seq 60); do
+    import -window "$window" "$shot"
+    colours=$(convert "$shot" -format %k info:)
+    ((colours < 8)) || break
+    sleep 0.5
+done
 echo "screenshot $shot ($colours colours)"
 if ((colours < 8)); then
     echo "FAIL: the screenshot is blank"
