@@ -5,7 +5,7 @@
 
 #include "framework/runtime.h"
 #include "framework/text.h"
-#include "tournament/bracket.h"
+#include "tournament/pairing.h"
 
 #include <stdexcept>
 
@@ -33,20 +33,6 @@ ChainStep chainStep(PopupAccessor popup) {
     throw std::logic_error("not a pairing popup");
 }
 
-// Row k of the filled popup is the entry at position k - 1 of `team`, which is
-// what the picks rely on when they remove an entry.
-void fill(Window1& window, PopupAccessor popup) {
-    const std::string s = fw::Join(window.team, ",");
-    fw::deref((window.*popup)()).SetEnabled(true);
-    const std::int32_t n = fw::CountFields(s, ",");
-    fw::deref((window.*popup)()).AddRow("Choose");
-    for (std::int32_t i = 1; i <= n; ++i) {
-        fw::deref((window.*popup)()).AddRow(fw::NthField(s, ",", i));
-        fw::runtime::yield();
-    }
-    fw::deref((window.*popup)()).SetListIndex(0);
-}
-
 void removePicked(Window1& window, std::int32_t row) {
     if (row >= 1 && static_cast<std::size_t>(row) <= window.team.size())
         window.team.erase(window.team.begin() + (row - 1));
@@ -64,7 +50,7 @@ void pickTeamA(Window1& window, const ChainStep& p) {
     removePicked(window, row);
     // The next popup's Change readies the game on "Choose"; the game stays
     // closed until its second team is picked.
-    fill(window, p.next);
+    fillPairingPopup(window, p.next);
     fw::deref((window.*p.game->play)()).SetEnabled(false);
 }
 
@@ -73,7 +59,7 @@ void pickTeamB(Window1& window, const ChainStep& p) {
     const std::int32_t row = fw::deref((window.*p.self)()).ListIndex();
     if (row < 1) return;
     removePicked(window, row);
-    fill(window, p.next);
+    fillPairingPopup(window, p.next);
     fw::deref((window.*p.self)()).SetEnabled(false);
 }
 
@@ -89,6 +75,20 @@ void pick(Window1& window, const ChainStep& step) {
 }
 
 } // namespace
+
+// Row k of the filled popup is the entry at position k - 1 of `team`, which is
+// what the picks rely on when they remove an entry.
+void fillPairingPopup(Window1& window, PopupAccessor popup) {
+    const std::string s = fw::Join(window.team, ",");
+    fw::deref((window.*popup)()).SetEnabled(true);
+    const std::int32_t n = fw::CountFields(s, ",");
+    fw::deref((window.*popup)()).AddRow("Choose");
+    for (std::int32_t i = 1; i <= n; ++i) {
+        fw::deref((window.*popup)()).AddRow(fw::NthField(s, ",", i));
+        fw::runtime::yield();
+    }
+    fw::deref((window.*popup)()).SetListIndex(0);
+}
 
 void Window1::PopupMenu17_Change(fw::Ref<fw::PopupMenu>) { pick(*this, chainStep(&Window1::PopupMenu17)); }
 void Window1::PopupMenu18_Change(fw::Ref<fw::PopupMenu>) { pick(*this, chainStep(&Window1::PopupMenu18)); }

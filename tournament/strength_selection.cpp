@@ -6,7 +6,7 @@
 #include "framework/runtime.h"
 #include "framework/services.h"
 #include "framework/text.h"
-#include "tournament/bracket.h"
+#include "tournament/pairing.h"
 
 #include <array>
 
@@ -58,16 +58,7 @@ void confirmStrengths(Window1& window, const fw::Ref<fw::CheckBox>& box) {
         window.team.push_back(fw::deref((window.*kTeamPopups[k])()).Text() + "_" +
                               fw::deref((window.*kStrengthPopups[k])()).Text());
 
-    const std::string s = fw::Join(window.team, ",");
-    constexpr PopupAccessor first = bracket::kPairingChain.front();
-    fw::deref((window.*first)()).SetEnabled(true);
-    fw::deref((window.*first)()).AddRow("Choose");
-    const std::int32_t n = fw::CountFields(s, ",");
-    for (std::int32_t i = 1; i <= n; ++i) {
-        fw::deref((window.*first)()).AddRow(fw::NthField(s, ",", i));
-        fw::runtime::yield();
-    }
-    fw::deref((window.*first)()).SetListIndex(0);
+    fillPairingPopup(window, bracket::kPairingChain.front());
 
     setEnabled(window, kStrengthPopups, false);
     fw::deref(box).SetEnabled(false);
