@@ -7,10 +7,33 @@ namespace fw {
 
 void Object::destroy(const Object* object) { delete object; }
 
+std::unique_ptr<ClassRecord> plainRecord() { return std::make_unique<ClassRecord>(); }
+
+std::vector<EventHook> hookEvents(const ClassRecord& base, std::initializer_list<EventHook> hooked) {
+    std::vector<EventHook> table;
+    for (const EventHook& e : base.eventHooks) {
+        std::string hook;
+        for (const EventHook& h : hooked)
+            if (h.event == e.event) hook = h.hook;
+        table.push_back({e.event, std::move(hook)});
+    }
+    return table;
+}
+
 bool equalsIgnoreCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
            });
+}
+
+MethodRow publicMethod(std::string name, std::string signature, Invoker invoke) {
+    return MethodRow{std::move(name), 1, {publicScope()}, std::move(signature), std::move(invoke)};
+}
+
+MethodRow hiddenMethod(std::string name, std::string signature, Invoker invoke) {
+    MethodRow row = publicMethod(std::move(name), std::move(signature), std::move(invoke));
+    row.attributes.push_back(hidden());
+    return row;
 }
 
 bool ClassRecord::isA(const ClassRecord& other) const {

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -35,6 +36,12 @@ struct MethodRow {
     std::string signature;
     Invoker invoke; // empty for operations the runtime lists but does not provide
 };
+
+// A public method row, the form of nearly every row a class registers. Without
+// an invoker it lists an operation that the runtime does not provide.
+MethodRow publicMethod(std::string name, std::string signature = {}, Invoker invoke = {});
+// The same, marked hidden from the runtime's reflection.
+MethodRow hiddenMethod(std::string name, std::string signature, Invoker invoke);
 
 struct PropertyRow {
     std::string name;
@@ -94,6 +101,13 @@ private:
 // Builds a class's record on first use and registers it; later calls return it.
 // A builder may look up its base, which is built first.
 const ClassRecord& lookupClass(const char* className, std::unique_ptr<ClassRecord> (*build)());
+
+// The builder of a class that registers nothing but its name.
+std::unique_ptr<ClassRecord> plainRecord();
+
+// A class's event-hook table: one entry for each of `base`'s events, in the
+// base's order, hooked where `hooked` names the event and empty elsewhere.
+std::vector<EventHook> hookEvents(const ClassRecord& base, std::initializer_list<EventHook> hooked);
 
 bool equalsIgnoreCase(std::string_view a, std::string_view b);
 

@@ -221,22 +221,6 @@ void RectControl::applyFont() {
     w->setFont(f);
 }
 
-PropertyRow props::stored(std::string name, std::string typeCode) {
-    PropertyRow r;
-    r.name = name;
-    r.typeCode = typeCode;
-    r.attributes = {publicScope()};
-    r.get = [name](const Object& o) { return toValue(static_cast<const Control&>(o).stored(name)); };
-    r.set = [name, typeCode](Object& o, const Value& v) {
-        auto& c = static_cast<Control&>(o);
-        if (typeCode == "i4") c.store(name, std::get<std::int32_t>(v));
-        else if (typeCode == "b") c.store(name, std::get<bool>(v));
-        else if (typeCode == "c") c.store(name, std::get<Color>(v));
-        else c.store(name, std::get<std::string>(v));
-    };
-    return r;
-}
-
 Value toValue(const PropertyValue& v) {
     return std::visit([](const auto& x) { return Value(x); }, v);
 }

@@ -136,6 +136,9 @@ private:
 };
 
 // Property-row makers for the runtime's classes.
+// Converts between a property list's value and a row's value.
+Value toValue(const PropertyValue& v);
+
 namespace props {
 template <class C, class T>
 PropertyRow row(std::string name, std::string typeCode, T (C::*get)() const, void (C::*set)(T)) {
@@ -157,12 +160,25 @@ PropertyRow text(std::string name, Getter get, void (C::*set)(std::string)) {
     r.set = [set](Object& o, const Value& v) { (static_cast<C&>(o).*set)(std::get<std::string>(v)); };
     return r;
 }
-// A key kept as set, with no behaviour of its own.
-PropertyRow stored(std::string name, std::string typeCode);
+// A key kept as set, with no behaviour of its own, on a class that keeps such
+// keys (a control or a window).
+template <class C = Control>
+PropertyRow stored(std::string name, std::string typeCode) {
+    PropertyRow r;
+    r.name = name;
+    r.typeCode = typeCode;
+    r.attributes = {publicScope()};
+    r.get = [name](const Object& o) { return toValue(static_cast<const C&>(o).stored(name)); };
+    r.set = [name, typeCode](Object& o, const Value& v) {
+        auto& keeper = static_cast<C&>(o);
+        if (typeCode == "i4") keeper.store(name, std::get<std::int32_t>(v));
+        else if (typeCode == "b") keeper.store(name, std::get<bool>(v));
+        else if (typeCode == "c") keeper.store(name, std::get<Color>(v));
+        else keeper.store(name, std::get<std::string>(v));
+    };
+    return r;
+}
 } // namespace props
-
-// Converts between a property list's value and a row's value.
-Value toValue(const PropertyValue& v);
 
 // _SetProperties: applies a property list to a window or a control. Each key
 // names a property of the object's class or its bases, letter case ignored.

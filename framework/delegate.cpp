@@ -2,10 +2,6 @@
 
 namespace fw {
 
-namespace {
-std::unique_ptr<ClassRecord> plainRecord() { return std::make_unique<ClassRecord>(); }
-} // namespace
-
 Delegate::Delegate(Ref<Object> target, const MethodRow& method, std::string signature)
     : target_(std::move(target)), methodName_(method.name), invoke_(method.invoke), signature_(std::move(signature)) {}
 

@@ -16,8 +16,6 @@
 namespace fw {
 
 namespace {
-std::unique_ptr<ClassRecord> plainRecord() { return std::make_unique<ClassRecord>(); }
-
 std::optional<std::size_t>& writeBudget() {
     static std::optional<std::size_t> budget;
     return budget;

@@ -17,14 +17,12 @@
 namespace fw {
 
 namespace {
-MethodRow op(const char* name) { return MethodRow{name, 1, {publicScope()}, "", {}}; }
-
 std::unique_ptr<ClassRecord> buildMenuItem() {
     auto r = std::make_unique<ClassRecord>();
     for (const char* name : {"Enable", "Close", "Item", "Count", "Child", "Append", "Insert", "Remove", "Remove", "Remove",
                              "_Lookup", "_Lookup", "MenuItem", "Constructor", "PopUp", "PopUp", "_Swap", "_DisableEntirely",
                              "_SelfEnable", "MenuItem"})
-        r->methods.push_back(op(name));
+        r->methods.push_back(publicMethod(name));
     r->properties = {
         props::text<MenuItem>("Name", &MenuItem::Name, &MenuItem::SetName),
         props::text<MenuItem>("Text", &MenuItem::Text, &MenuItem::SetText),
@@ -46,7 +44,7 @@ std::unique_ptr<ClassRecord> buildAppleMenuItem() {
 std::unique_ptr<ClassRecord> buildMenuBar() {
     auto r = std::make_unique<ClassRecord>();
     r->base = &MenuItem::staticRecord();
-    for (const char* name : {"Clone", "Constructor", "__DependencyList", "_InstallClone"}) r->methods.push_back(op(name));
+    for (const char* name : {"Clone", "Constructor", "__DependencyList", "_InstallClone"}) r->methods.push_back(publicMethod(name));
     return r;
 }
 } // namespace
@@ -175,19 +173,5 @@ void buildNativeMenuBar(QMenuBar& native, const Ref<MenuBar>& bar, Window* windo
         });
     }
 }
-
-namespace {
-std::unique_ptr<ClassRecord> buildApplication() {
-    auto r = std::make_unique<ClassRecord>();
-    for (const char* name : {"NewDocument", "OpenDocument", "DoEvents", "_AddMenuHandler", "_AddPollableObject",
-                             "_RemovePollableObject", "AddTrayItem", "RemoveTrayItem", "YieldToNextThread",
-                             "SleepCurrentThread", "_DoSingleEvent", "_EnableMenuItems", "_CallOpen",
-                             "_HandleMenuCommand", "_LoadPictureFromBundle", "_LoadBundleSound", "__DependencyList"})
-        r->methods.push_back(op(name));
-    return r;
-}
-} // namespace
-
-const ClassRecord& Application::staticRecord() { return lookupClass("Application", buildApplication); }
 
 } // namespace fw

@@ -12,6 +12,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace fw {
 
 namespace {
@@ -43,8 +45,6 @@ private:
     std::shared_ptr<Window*> owner_;
 };
 
-MethodRow op(const char* name, const char* signature = "") { return MethodRow{name, 1, {publicScope()}, signature, {}}; }
-
 std::unique_ptr<ClassRecord> buildWindow() {
     auto r = std::make_unique<ClassRecord>();
     const char* names[] = {"Show", "ShowWithin", "ShowModalWithin", "Hide", "Close", "Refresh", "RefreshRect",
@@ -57,13 +57,12 @@ std::unique_ptr<ClassRecord> buildWindow() {
                            "_RemoveControl", "_MouseEnter", "_MouseExit", "_MouseMove", "_Paint", "_MouseWheel",
                            "_KeyDown", "__DependencyList", "Constructor", "TrueWindow", "FocusNext", "FocusPrevious",
                            "_ControlByName", "_ControlByNameIndex"};
-    for (const char* name : names) r->methods.push_back(op(name));
-    auto set = [&](const char* name, const char* signature, Invoker invoke) {
-        for (MethodRow& m : r->methods)
-            if (m.name == name) {
-                m.signature = signature;
-                m.invoke = std::move(invoke);
-            }
+    for (const char* name : names) r->methods.push_back(publicMethod(name));
+    // Gives the one row of that name what the runtime provides for it.
+    auto set = [&](std::string_view name, const char* signature, Invoker invoke) {
+        const auto m = std::find_if(r->methods.begin(), r->methods.end(), [&](const MethodRow& row) { return row.name == name; });
+        m->signature = signature;
+        m->invoke = std::move(invoke);
     };
     set("Show", "%%", invokerOf<&Window::Show>());
     set("Close", "%%", invokerOf<&Window::Close>());
@@ -89,22 +88,6 @@ std::unique_ptr<ClassRecord> buildWindow() {
           "DragExit", "DragOver", "ContentsChanged"})
         r->eventHooks.push_back({event, ""});
     using W = Window;
-    auto storedRow = [](const char* name, const char* typeCode) {
-        PropertyRow p;
-        p.name = name;
-        p.typeCode = typeCode;
-        p.attributes = {publicScope()};
-        std::string key = name, code = typeCode;
-        p.get = [key](const Object& o) { return toValue(static_cast<const Window&>(o).stored(key)); };
-        p.set = [key, code](Object& o, const Value& v) {
-            auto& w = static_cast<Window&>(o);
-            if (code == "i4") w.store(key, std::get<std::int32_t>(v));
-            else if (code == "b") w.store(key, std::get<bool>(v));
-            else if (code == "c") w.store(key, std::get<Color>(v));
-            else w.store(key, std::get<std::string>(v));
-        };
-        return p;
-    };
     r->properties = {
         props::text<W>("Title", &W::Title, &W::SetTitle),
         props::row<W, std::int32_t>("Width", "i4", &W::Width, &W::SetWidth),
@@ -115,18 +98,18 @@ std::unique_ptr<ClassRecord> buildWindow() {
         props::row<W, bool>("MinimizeButton", "b", &W::MinimizeButton, &W::SetMinimizeButton),
         props::row<W, bool>("MaximizeButton", "b", &W::MaximizeButton, &W::SetMaximizeButton),
         props::row<W, bool>("MenuBarVisible", "b", &W::MenuBarVisible, &W::SetMenuBarVisible),
-        storedRow("Placement", "i4"),
-        storedRow("MinWidth", "i4"),
-        storedRow("MinHeight", "i4"),
-        storedRow("MaxWidth", "i4"),
-        storedRow("MaxHeight", "i4"),
-        storedRow("Frame", "i4"),
-        storedRow("Composite", "b"),
-        storedRow("HasBackColor", "b"),
-        storedRow("BackColor", "c"),
-        storedRow("FullScreen", "b"),
-        storedRow("LiveResize", "b"),
-        storedRow("MacProcId", "i4"),
+        props::stored<W>("Placement", "i4"),
+        props::stored<W>("MinWidth", "i4"),
+        props::stored<W>("MinHeight", "i4"),
+        props::stored<W>("MaxWidth", "i4"),
+        props::stored<W>("MaxHeight", "i4"),
+        props::stored<W>("Frame", "i4"),
+        props::stored<W>("Composite", "b"),
+        props::stored<W>("HasBackColor", "b"),
+        props::stored<W>("BackColor", "c"),
+        props::stored<W>("FullScreen", "b"),
+        props::stored<W>("LiveResize", "b"),
+        props::stored<W>("MacProcId", "i4"),
     };
     return r;
 }

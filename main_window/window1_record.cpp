@@ -5,51 +5,46 @@
 namespace vantoro {
 
 namespace {
-using fw::hidden;
+using fw::hiddenMethod;
+using fw::publicMethod;
 using fw::publicScope;
-
-fw::MethodRow row(const char* name, std::string signature, fw::Invoker invoke, bool isHidden = false) {
-    fw::MethodRow r{name, 1, {publicScope()}, std::move(signature), std::move(invoke)};
-    if (isHidden) r.attributes.push_back(hidden());
-    return r;
-}
 
 template <class Field>
 fw::PropertyRow property(const char* name, const char* typeCode, Field Window1::*field, const char* accessorType) {
-    fw::PropertyRow p;
-    p.name = name;
-    p.kind = 5;
-    p.attributes = {publicScope()};
-    p.typeCode = typeCode;
-    p.get = [field](const fw::Object& o) { return fw::Value(static_cast<const Window1&>(o).*field); };
-    p.set = [field](fw::Object& o, const fw::Value& v) { static_cast<Window1&>(o).*field = std::get<Field>(v); };
     const std::string t = accessorType;
-    p.accessorNames = {t + ".Get", t + ".Set", t + ".Introspection.GetValue", t + ".Introspection.SetValue"};
-    return p;
+    return fw::PropertyRow{
+        .name = name,
+        .kind = 5,
+        .attributes = {publicScope()},
+        .typeCode = typeCode,
+        .get = [field](const fw::Object& o) { return fw::Value(static_cast<const Window1&>(o).*field); },
+        .set = [field](fw::Object& o, const fw::Value& v) { static_cast<Window1&>(o).*field = std::get<Field>(v); },
+        .accessorNames = {t + ".Get", t + ".Set", t + ".Introspection.GetValue", t + ".Introspection.SetValue"},
+    };
 }
 
 std::unique_ptr<fw::ClassRecord> build() {
     auto r = std::make_unique<fw::ClassRecord>();
     r->base = &fw::Window::staticRecord();
     auto& m = r->methods;
-    m.push_back(row("Layout", "%%", fw::invokerOf<&Window1::Layout>()));
-    m.push_back(row("CreateControls", "%%", fw::invokerOf<&Window1::CreateControls>()));
-    m.push_back(row("_CreateControls0", "%%", fw::invokerOf<&Window1::CreateControls0>(), true));
-    m.push_back(row("_CreateControls1", "%%", fw::invokerOf<&Window1::CreateControls1>(), true));
-    m.push_back(row("_CreateControls2", "%%", fw::invokerOf<&Window1::CreateControls2>(), true));
-#define VANTORO_ACCESSOR_ROW(name, cls) m.push_back(row(#name, "%o<" #cls ">%", fw::invokerOf<&Window1::name>()));
+    m.push_back(publicMethod("Layout", "%%", fw::invokerOf<&Window1::Layout>()));
+    m.push_back(publicMethod("CreateControls", "%%", fw::invokerOf<&Window1::CreateControls>()));
+    m.push_back(hiddenMethod("_CreateControls0", "%%", fw::invokerOf<&Window1::CreateControls0>()));
+    m.push_back(hiddenMethod("_CreateControls1", "%%", fw::invokerOf<&Window1::CreateControls1>()));
+    m.push_back(hiddenMethod("_CreateControls2", "%%", fw::invokerOf<&Window1::CreateControls2>()));
+#define VANTORO_ACCESSOR_ROW(name, cls) m.push_back(publicMethod(#name, "%o<" #cls ">%", fw::invokerOf<&Window1::name>()));
     VANTORO_MAIN_CONTROLS(VANTORO_ACCESSOR_ROW)
-#define VANTORO_HANDLER_ROW(name, cls) m.push_back(row(#name, "%%o<" #cls ">", fw::invokerOf<&Window1::name>()));
-#define VANTORO_MOUSE_ROW(name, cls) m.push_back(row(#name, "%b%o<" #cls ">i4i4", fw::invokerOf<&Window1::name>()));
+#define VANTORO_HANDLER_ROW(name, cls) m.push_back(publicMethod(#name, "%%o<" #cls ">", fw::invokerOf<&Window1::name>()));
+#define VANTORO_MOUSE_ROW(name, cls) m.push_back(publicMethod(#name, "%b%o<" #cls ">i4i4", fw::invokerOf<&Window1::name>()));
     VANTORO_MAIN_HANDLERS(VANTORO_HANDLER_ROW, VANTORO_MOUSE_ROW)
     VANTORO_MENU_ITEMS(VANTORO_ACCESSOR_ROW)
 #undef VANTORO_ACCESSOR_ROW
 #undef VANTORO_HANDLER_ROW
 #undef VANTORO_MOUSE_ROW
-    m.push_back(row("AddMenuHandlers", "%%o<Window>", fw::invokerOf<&Window1::AddMenuHandlers>()));
-    m.push_back(row("Event_EnableMenuItems", "%%", fw::invokerOf<&Window1::Event_EnableMenuItems>()));
-    m.push_back(row("_FileAboutVantoro2011_Action", "%b%", fw::invokerOf<&Window1::FileAboutVantoro2011_Action>()));
-    m.push_back(row("_Instructionsinstructions_Action", "%b%", fw::invokerOf<&Window1::Instructionsinstructions_Action>()));
+    m.push_back(publicMethod("AddMenuHandlers", "%%o<Window>", fw::invokerOf<&Window1::AddMenuHandlers>()));
+    m.push_back(publicMethod("Event_EnableMenuItems", "%%", fw::invokerOf<&Window1::Event_EnableMenuItems>()));
+    m.push_back(publicMethod("_FileAboutVantoro2011_Action", "%b%", fw::invokerOf<&Window1::FileAboutVantoro2011_Action>()));
+    m.push_back(publicMethod("_Instructionsinstructions_Action", "%b%", fw::invokerOf<&Window1::Instructionsinstructions_Action>()));
 
     r->properties = {
         property("team", "A1s", &Window1::team, "Object"),
@@ -65,15 +60,10 @@ std::unique_ptr<fw::ClassRecord> build() {
         property("TeamList", "s", &Window1::TeamList, "String"),
     };
 
-    const auto& windowEvents = fw::Window::staticRecord().eventHooks;
-    for (const fw::EventHook& e : windowEvents) {
-        std::string hook;
-        if (e.event == "Layout") hook = "Layout";
-        else if (e.event == "CreateControls") hook = "CreateControls";
-        else if (e.event == "AddMenuHandlers") hook = "AddMenuHandlers";
-        else if (e.event == "EnableMenuItems") hook = "Event_EnableMenuItems";
-        r->eventHooks.push_back({e.event, hook});
-    }
+    r->eventHooks = fw::hookEvents(fw::Window::staticRecord(), {{"Layout", "Layout"},
+                                                                {"CreateControls", "CreateControls"},
+                                                                {"AddMenuHandlers", "AddMenuHandlers"},
+                                                                {"EnableMenuItems", "Event_EnableMenuItems"}});
     r->attributes = {publicScope()};
     r->init = [](fw::Object& o) { static_cast<Window1&>(o).Init(); };
     r->exit = [](fw::Object& o) { static_cast<Window1&>(o).Exit(); };

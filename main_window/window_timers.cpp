@@ -15,14 +15,15 @@ void WindowTimer::windowClosed() {
 std::unique_ptr<fw::ClassRecord> WindowTimer::buildRecord() {
     auto r = std::make_unique<fw::ClassRecord>();
     r->base = &fw::Timer::staticRecord();
-    using fw::hidden;
+    using fw::hiddenMethod;
+    using fw::publicMethod;
     using fw::publicScope;
     r->methods = {
-        {"_SetWindow", 1, {publicScope(), hidden()}, "%%o<Window>", fw::invokerOf<&WindowTimer::SetWindow>()},
-        {"Window", 1, {publicScope()}, "%o<Window>%", fw::invokerOf<&WindowTimer::Window>()},
-        {"_Index", 1, {publicScope(), hidden()}, "%i4%", fw::invokerOf<&WindowTimer::GetIndex>()},
-        {"_SetIndex", 1, {publicScope(), hidden()}, "%%i4", fw::invokerOf<&WindowTimer::SetIndex>()},
-        {"Constructor", 1, {publicScope()}, "%%", fw::invokerOf<&WindowTimer::Constructor>()},
+        hiddenMethod("_SetWindow", "%%o<Window>", fw::invokerOf<&WindowTimer::SetWindow>()),
+        publicMethod("Window", "%o<Window>%", fw::invokerOf<&WindowTimer::Window>()),
+        hiddenMethod("_Index", "%i4%", fw::invokerOf<&WindowTimer::GetIndex>()),
+        hiddenMethod("_SetIndex", "%%i4", fw::invokerOf<&WindowTimer::SetIndex>()),
+        publicMethod("Constructor", "%%", fw::invokerOf<&WindowTimer::Constructor>()),
     };
     r->interfaces = {{"actionSource", {"addActionNotificationReceiver", "removeActionNotificationReceiver"}},
                      {"_PaneChild", {"_SetWindow", "Window", "_Index", "_SetIndex"}}};

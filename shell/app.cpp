@@ -6,7 +6,7 @@ namespace {
 std::unique_ptr<fw::ClassRecord> build() {
     auto r = std::make_unique<fw::ClassRecord>();
     r->base = &fw::Application::staticRecord();
-    r->methods = {{"Constructor", 1, {fw::publicScope()}, "%%", fw::invokerOf<&App::Constructor>()}};
+    r->methods = {fw::publicMethod("Constructor", "%%", fw::invokerOf<&App::Constructor>())};
     return r;
 }
 } // namespace

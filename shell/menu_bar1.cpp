@@ -68,10 +68,10 @@ std::unique_ptr<fw::ClassRecord> build() {
     r->base = &fw::MenuBar::staticRecord();
     using fw::publicScope;
     r->methods = {
-        {"Untitled0", 1, {publicScope()}, "%%", fw::invokerOf<&MenuBar1::Untitled0>()},
-        {"Untitled1", 1, {publicScope()}, "%%", fw::invokerOf<&MenuBar1::Untitled1>()},
-        {"Untitled2", 1, {publicScope()}, "%%", fw::invokerOf<&MenuBar1::Untitled2>()},
-        {"Constructor", 1, {publicScope()}, "%%", fw::invokerOf<&MenuBar1::Constructor>()},
+        fw::publicMethod("Untitled0", "%%", fw::invokerOf<&MenuBar1::Untitled0>()),
+        fw::publicMethod("Untitled1", "%%", fw::invokerOf<&MenuBar1::Untitled1>()),
+        fw::publicMethod("Untitled2", "%%", fw::invokerOf<&MenuBar1::Untitled2>()),
+        fw::publicMethod("Constructor", "%%", fw::invokerOf<&MenuBar1::Constructor>()),
     };
     r->attributes = {publicScope()};
     return r;

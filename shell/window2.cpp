@@ -9,32 +9,25 @@
 namespace vantoro {
 
 namespace {
-fw::MethodRow row(const char* name, const char* signature, fw::Invoker invoke, bool isHidden = false) {
-    fw::MethodRow r{name, 1, {fw::publicScope()}, signature, std::move(invoke)};
-    if (isHidden) r.attributes.push_back(fw::hidden());
-    return r;
-}
-
 std::unique_ptr<fw::ClassRecord> build() {
     auto r = std::make_unique<fw::ClassRecord>();
     r->base = &fw::Window::staticRecord();
     using W = Window2;
     r->methods = {
-        row("Layout", "%%", fw::invokerOf<&W::Layout>()),
-        row("CreateControls", "%%", fw::invokerOf<&W::CreateControls>()),
-        row("_CreateControls0", "%%", fw::invokerOf<&W::CreateControls0>(), true),
-        row("Label1", "%o<Label>%", fw::invokerOf<&W::Label1>()),
-        row("Label2", "%o<Label>%", fw::invokerOf<&W::Label2>()),
-        row("PushButton1", "%o<PushButton>%", fw::invokerOf<&W::PushButton1>()),
-        row("Label3", "%o<Label>%", fw::invokerOf<&W::Label3>()),
-        row("ComboBox1", "%o<ComboBox>%", fw::invokerOf<&W::ComboBox1>()),
-        row("PushButton1_Action", "%%o<PushButton>", fw::invokerOf<&W::PushButton1_Action>()),
-        row("Label3_MouseDown", "%b%o<Label>i4i4", fw::invokerOf<&W::Label3_MouseDown>()),
+        fw::publicMethod("Layout", "%%", fw::invokerOf<&W::Layout>()),
+        fw::publicMethod("CreateControls", "%%", fw::invokerOf<&W::CreateControls>()),
+        fw::hiddenMethod("_CreateControls0", "%%", fw::invokerOf<&W::CreateControls0>()),
+        fw::publicMethod("Label1", "%o<Label>%", fw::invokerOf<&W::Label1>()),
+        fw::publicMethod("Label2", "%o<Label>%", fw::invokerOf<&W::Label2>()),
+        fw::publicMethod("PushButton1", "%o<PushButton>%", fw::invokerOf<&W::PushButton1>()),
+        fw::publicMethod("Label3", "%o<Label>%", fw::invokerOf<&W::Label3>()),
+        fw::publicMethod("ComboBox1", "%o<ComboBox>%", fw::invokerOf<&W::ComboBox1>()),
+        fw::publicMethod("PushButton1_Action", "%%o<PushButton>", fw::invokerOf<&W::PushButton1_Action>()),
+        fw::publicMethod("Label3_MouseDown", "%b%o<Label>i4i4", fw::invokerOf<&W::Label3_MouseDown>()),
     };
     // The About window answers no window event: it only lays itself out and
     // creates its controls.
-    for (const fw::EventHook& e : fw::Window::staticRecord().eventHooks)
-        r->eventHooks.push_back({e.event, e.event == "Layout" || e.event == "CreateControls" ? e.event : ""});
+    r->eventHooks = fw::hookEvents(fw::Window::staticRecord(), {{"Layout", "Layout"}, {"CreateControls", "CreateControls"}});
     r->attributes = {fw::publicScope()};
     return r;
 }

@@ -5,28 +5,21 @@
 namespace vantoro {
 
 namespace {
-fw::MethodRow row(const char* name, const char* signature, fw::Invoker invoke, bool isHidden = false) {
-    fw::MethodRow r{name, 1, {fw::publicScope()}, signature, std::move(invoke)};
-    if (isHidden) r.attributes.push_back(fw::hidden());
-    return r;
-}
-
 std::unique_ptr<fw::ClassRecord> build() {
     auto r = std::make_unique<fw::ClassRecord>();
     r->base = &fw::Window::staticRecord();
     using W = Window3;
     r->methods = {
-        row("Layout", "%%", fw::invokerOf<&W::Layout>()),
-        row("CreateControls", "%%", fw::invokerOf<&W::CreateControls>()),
-        row("_CreateControls0", "%%", fw::invokerOf<&W::CreateControls0>(), true),
-        row("TextArea1", "%o<TextArea>%", fw::invokerOf<&W::TextArea1>()),
-        row("PushButton1", "%o<PushButton>%", fw::invokerOf<&W::PushButton1>()),
-        row("PushButton1_Action", "%%o<PushButton>", fw::invokerOf<&W::PushButton1_Action>()),
+        fw::publicMethod("Layout", "%%", fw::invokerOf<&W::Layout>()),
+        fw::publicMethod("CreateControls", "%%", fw::invokerOf<&W::CreateControls>()),
+        fw::hiddenMethod("_CreateControls0", "%%", fw::invokerOf<&W::CreateControls0>()),
+        fw::publicMethod("TextArea1", "%o<TextArea>%", fw::invokerOf<&W::TextArea1>()),
+        fw::publicMethod("PushButton1", "%o<PushButton>%", fw::invokerOf<&W::PushButton1>()),
+        fw::publicMethod("PushButton1_Action", "%%o<PushButton>", fw::invokerOf<&W::PushButton1_Action>()),
     };
     // The Instructions window answers no window event: it only lays itself out
     // and creates its controls.
-    for (const fw::EventHook& e : fw::Window::staticRecord().eventHooks)
-        r->eventHooks.push_back({e.event, e.event == "Layout" || e.event == "CreateControls" ? e.event : ""});
+    r->eventHooks = fw::hookEvents(fw::Window::staticRecord(), {{"Layout", "Layout"}, {"CreateControls", "CreateControls"}});
     r->attributes = {fw::publicScope()};
     return r;
 }

@@ -11,15 +11,11 @@ struct Timer::Clock {
 };
 
 namespace {
-MethodRow op(const char* name) { return MethodRow{name, 1, {publicScope()}, "", {}}; }
-
 std::unique_ptr<ClassRecord> build() {
     auto r = std::make_unique<ClassRecord>();
     r->base = &Control::staticRecord();
-    r->methods = {op("Reset"), op("addActionNotificationReceiver"), op("removeActionNotificationReceiver"),
-                  op("_CallAction")};
-    r->methods[0].signature = "%%";
-    r->methods[0].invoke = invokerOf<&Timer::Reset>();
+    r->methods = {publicMethod("Reset", "%%", invokerOf<&Timer::Reset>()), publicMethod("addActionNotificationReceiver"),
+                  publicMethod("removeActionNotificationReceiver"), publicMethod("_CallAction")};
     r->interfaces = {{"actionSource", {"addActionNotificationReceiver", "removeActionNotificationReceiver"}}};
     r->properties = {
         props::row<Timer, std::int32_t>("Mode", "i4", &Timer::Mode, &Timer::SetMode),

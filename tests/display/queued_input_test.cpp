@@ -97,15 +97,12 @@ std::unique_ptr<fw::ClassRecord> buildInputWindow() {
     auto r = std::make_unique<fw::ClassRecord>();
     r->base = &fw::Window::staticRecord();
     using W = InputWindow;
-    auto row = [](const char* name, const char* signature, fw::Invoker invoke) {
-        return fw::MethodRow{name, 1, {fw::publicScope()}, signature, std::move(invoke)};
-    };
     r->methods = {
-        row("Layout", "%%", fw::invokerOf<&W::Layout>()),
-        row("CreateControls", "%%", fw::invokerOf<&W::CreateControls>()),
-        row("Long_Action", "%%o<PushButton>", fw::invokerOf<&W::Long_Action>()),
-        row("Target_Action", "%%o<PushButton>", fw::invokerOf<&W::Target_Action>()),
-        row("Clock_Action", "%%o<Timer>", fw::invokerOf<&W::Clock_Action>()),
+        fw::publicMethod("Layout", "%%", fw::invokerOf<&W::Layout>()),
+        fw::publicMethod("CreateControls", "%%", fw::invokerOf<&W::CreateControls>()),
+        fw::publicMethod("Long_Action", "%%o<PushButton>", fw::invokerOf<&W::Long_Action>()),
+        fw::publicMethod("Target_Action", "%%o<PushButton>", fw::invokerOf<&W::Target_Action>()),
+        fw::publicMethod("Clock_Action", "%%o<Timer>", fw::invokerOf<&W::Clock_Action>()),
     };
     r->eventHooks = {{"Layout", "Layout"}, {"CreateControls", "CreateControls"}};
     return r;

@@ -249,13 +249,10 @@ public:
 std::unique_ptr<fw::ClassRecord> buildMenuProbe() {
     auto r = std::make_unique<fw::ClassRecord>();
     r->base = &fw::Window::staticRecord();
-    auto row = [](const char* name, const char* signature, fw::Invoker invoke) {
-        return fw::MethodRow{name, 1, {fw::publicScope()}, signature, std::move(invoke)};
-    };
     r->methods = {
-        row("Layout", "%%", fw::invokerOf<&MenuProbe::Layout>()),
-        row("EnableMenuItems", "%%", fw::invokerOf<&MenuProbe::EnableMenuItems>()),
-        row("Probe_Action", "%b%", fw::invokerOf<&MenuProbe::Probe_Action>()),
+        fw::publicMethod("Layout", "%%", fw::invokerOf<&MenuProbe::Layout>()),
+        fw::publicMethod("EnableMenuItems", "%%", fw::invokerOf<&MenuProbe::EnableMenuItems>()),
+        fw::publicMethod("Probe_Action", "%b%", fw::invokerOf<&MenuProbe::Probe_Action>()),
     };
     r->eventHooks = {{"Layout", "Layout"}, {"EnableMenuItems", "EnableMenuItems"}};
     return r;

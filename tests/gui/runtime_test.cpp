@@ -126,20 +126,17 @@ std::unique_ptr<fw::ClassRecord> buildProbe() {
     auto r = std::make_unique<fw::ClassRecord>();
     r->base = &fw::Window::staticRecord();
     using P = ProbeWindow;
-    auto row = [](const char* name, const char* signature, fw::Invoker invoke) {
-        return fw::MethodRow{name, 1, {fw::publicScope()}, signature, std::move(invoke)};
-    };
     r->methods = {
-        row("Layout", "%%", fw::invokerOf<&P::Layout>()),
-        row("CreateControls", "%%", fw::invokerOf<&P::CreateControls>()),
-        row("Choice_Change", "%%o<PopupMenu>", fw::invokerOf<&P::Choice_Change>()),
-        row("Other_Change", "%%o<PopupMenu>", fw::invokerOf<&P::Other_Change>()),
-        row("Go_Action", "%%o<PushButton>", fw::invokerOf<&P::Go_Action>()),
-        row("Boom_Action", "%%o<PushButton>", fw::invokerOf<&P::Boom_Action>()),
-        row("Stop_Action", "%%o<PushButton>", fw::invokerOf<&P::Stop_Action>()),
-        row("Tick_Action", "%%o<CheckBox>", fw::invokerOf<&P::Tick_Action>()),
-        row("Clock_Action", "%%o<Timer>", fw::invokerOf<&P::Clock_Action>()),
-        row("Clock_Boom", "%%o<Timer>", fw::invokerOf<&P::Clock_Boom>()),
+        fw::publicMethod("Layout", "%%", fw::invokerOf<&P::Layout>()),
+        fw::publicMethod("CreateControls", "%%", fw::invokerOf<&P::CreateControls>()),
+        fw::publicMethod("Choice_Change", "%%o<PopupMenu>", fw::invokerOf<&P::Choice_Change>()),
+        fw::publicMethod("Other_Change", "%%o<PopupMenu>", fw::invokerOf<&P::Other_Change>()),
+        fw::publicMethod("Go_Action", "%%o<PushButton>", fw::invokerOf<&P::Go_Action>()),
+        fw::publicMethod("Boom_Action", "%%o<PushButton>", fw::invokerOf<&P::Boom_Action>()),
+        fw::publicMethod("Stop_Action", "%%o<PushButton>", fw::invokerOf<&P::Stop_Action>()),
+        fw::publicMethod("Tick_Action", "%%o<CheckBox>", fw::invokerOf<&P::Tick_Action>()),
+        fw::publicMethod("Clock_Action", "%%o<Timer>", fw::invokerOf<&P::Clock_Action>()),
+        fw::publicMethod("Clock_Boom", "%%o<Timer>", fw::invokerOf<&P::Clock_Boom>()),
     };
     r->eventHooks = {{"Layout", "Layout"}, {"CreateControls", "CreateControls"}};
     return r;

@@ -23,7 +23,7 @@ public:
     static const fw::ClassRecord& staticRecord() {
         return fw::lookupClass("TimerCounter", [] {
             auto r = std::make_unique<fw::ClassRecord>();
-            r->methods = {{"Tick", 1, {fw::publicScope()}, "%%o<Timer>", fw::invokerOf<&Counter::Tick>()}};
+            r->methods = {fw::publicMethod("Tick", "%%o<Timer>", fw::invokerOf<&Counter::Tick>())};
             return r;
         });
     }
