@@ -5,7 +5,16 @@
 
 namespace fw {
 
-void Object::destroy(const Object* object) { delete object; }
+void Object::destroy(const Object* object) {
+    // The classes' tear-down hooks run while the object is still whole, the
+    // most derived class's first.
+    auto& whole = const_cast<Object&>(*object);
+    // A hook that takes a reference of its own does not delete it a second time.
+    object->refs_ = 1;
+    for (const ClassRecord* c = &object->classRecord(); c; c = c->base)
+        if (c->exit) c->exit(whole);
+    delete object;
+}
 
 std::unique_ptr<ClassRecord> plainRecord() { return std::make_unique<ClassRecord>(); }
 
@@ -70,8 +79,10 @@ std::vector<const MethodRow*> ClassRecord::operationTable() const {
 }
 
 ClassRegistry& ClassRegistry::instance() {
-    static ClassRegistry registry;
-    return registry;
+    // Never destroyed: objects released during the process's own tear-down
+    // still ask for their class.
+    static ClassRegistry* registry = new ClassRegistry;
+    return *registry;
 }
 
 const ClassRecord& ClassRegistry::add(std::unique_ptr<ClassRecord> record) {

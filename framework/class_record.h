@@ -72,8 +72,8 @@ public:
     std::vector<EventHook> eventHooks;    // window events, in the base's order
     std::vector<InterfaceRow> interfaces;
     std::vector<Attribute> attributes;
-    std::function<void(Object&)> init;    // instance set-up hook
-    std::function<void(Object&)> exit;    // instance tear-down hook
+    std::function<void(Object&)> init;    // instance set-up hook, run by newObject
+    std::function<void(Object&)> exit;    // instance tear-down hook, run when the last reference goes
 
     bool isA(const ClassRecord& other) const;
     // Own rows first, then the bases', so a subclass's row wins.

@@ -76,9 +76,11 @@ private:
 };
 
 // The file of that bare name in the application's folder; nil when the name
-// can't name a file there: empty, "." or "..", holding "/", "\", a NUL or
-// another control character (codes 1 to 31 and 127), or longer than the
-// folder's file system allows. A name is never taken as a path.
+// can't name a file there: empty, "." or "..", not valid UTF-8, holding "/",
+// "\", a control character (U+0000 to U+001F, U+007F to U+009F), a line or
+// paragraph separator (U+2028, U+2029) or a mark that turns the direction of
+// text (U+200E, U+200F, U+202A to U+202E, U+2066 to U+2069), or longer than
+// the folder's file system allows. A name is never taken as a path.
 Ref<FolderItem> GetFolderItem(const std::string& name);
 
 namespace seams {

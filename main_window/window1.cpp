@@ -4,8 +4,6 @@
 
 namespace vantoro {
 
-Window1::~Window1() { Exit(); }
-
 void Window1::Init() {
     team = fw::StringArray{};
     one = two = three = four = five = six = seven = eight = 0;

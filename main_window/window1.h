@@ -187,7 +187,6 @@ class Window1 : public fw::Window {
 public:
     static const fw::ClassRecord& staticRecord();
     const fw::ClassRecord& classRecord() const override { return staticRecord(); }
-    ~Window1() override;
 
     // Properties.
     fw::StringArray team;

@@ -52,6 +52,12 @@ const ClassRecord& RoundRectangle::staticRecord() { return lookupClass("RoundRec
 
 QWidget* RoundRectangle::createWidget(QWidget* content) { return new RoundedFrame(content, this); }
 
+// The frame's widget is deleted later than the control: until then it must not
+// read the colours of a control that is gone.
+RoundRectangle::~RoundRectangle() {
+    if (auto* frame = static_cast<RoundedFrame*>(widget())) frame->forget();
+}
+
 void RoundRectangle::SetFillColor(Color c) {
     fill_ = c;
     repaint();

@@ -7,6 +7,8 @@ namespace fw {
 
 class RoundRectangle : public RectControl {
 public:
+    ~RoundRectangle() override;
+
     static const ClassRecord& staticRecord();
     const ClassRecord& classRecord() const override { return staticRecord(); }
 

@@ -34,7 +34,8 @@ private:
     std::uint64_t armings_ = 0;
 };
 
-// What a window needs of a child that is not a visible control: its owner and index.
+// A child of a window that is not a visible control: the window tells it its
+// owner when it is added.
 class PaneChild {
 public:
     virtual ~PaneChild() = default;

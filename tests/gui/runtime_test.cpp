@@ -152,20 +152,24 @@ fw::Ref<ProbeWindow> openProbe() {
 
 class Counted : public fw::Object {
 public:
-    explicit Counted(bool& destroyed) : destroyed_(destroyed) {}
-    ~Counted() override { destroyed_ = true; }
+    explicit Counted(std::vector<std::string>& log) : log_(log) {}
+    ~Counted() override { log_.push_back("deleted"); }
     static const fw::ClassRecord& staticRecord() {
-        return fw::lookupClass("Counted", [] { return std::make_unique<fw::ClassRecord>(); });
+        return fw::lookupClass("Counted", [] {
+            auto r = std::make_unique<fw::ClassRecord>();
+            r->exit = [](fw::Object& o) { static_cast<Counted&>(o).log_.push_back("tear-down hook"); };
+            return r;
+        });
     }
     const fw::ClassRecord& classRecord() const override { return staticRecord(); }
 
 private:
-    bool& destroyed_;
+    std::vector<std::string>& log_;
 };
 
 TEST(ObjectModel, CountedReferencesReleaseTheObjectWithTheLastOne) {
-    bool destroyed = false;
-    fw::Ref<Counted> first = fw::make<Counted>(destroyed);
+    std::vector<std::string> log;
+    fw::Ref<Counted> first = fw::make<Counted>(log);
     EXPECT_EQ(first->refCount(), 1);
     {
         fw::Ref<Counted> second = first;
@@ -176,9 +180,10 @@ TEST(ObjectModel, CountedReferencesReleaseTheObjectWithTheLastOne) {
     fw::Ref<Counted> moved = std::move(first);
     EXPECT_FALSE(first);
     EXPECT_EQ(moved->refCount(), 1);
-    EXPECT_FALSE(destroyed);
+    EXPECT_TRUE(log.empty());
+    // The class's tear-down hook runs on the whole object, then it is deleted.
     moved = nullptr;
-    EXPECT_TRUE(destroyed);
+    EXPECT_EQ(log, (std::vector<std::string>{"tear-down hook", "deleted"}));
 }
 
 TEST(ObjectModel, NilAndCheckedCasts) {
