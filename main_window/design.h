@@ -1,9 +1,12 @@
 // The main window's design: its window record, the timers' shared record and the
-// 87 controls in creation order. The values live in the design tables
+// controls in creation order. The values live in the design tables
 // (design_records.cpp); this header only says how they are shaped.
 #pragma once
 
+#include "main_window/window1_lists.h"
+
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace vantoro {
@@ -19,6 +22,26 @@ enum class ControlKind {
     Timer, // a window timer: the class is Window1.Timer1/2/3 after its name
 };
 
+// The framework class of a control of that kind, as signatures name it.
+constexpr std::string_view className(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::PopupMenu: return "PopupMenu";
+    case ControlKind::CheckBox: return "CheckBox";
+    case ControlKind::RoundRectangle: return "RoundRectangle";
+    case ControlKind::TextField: return "TextField";
+    case ControlKind::Label: return "Label";
+    case ControlKind::PushButton: return "PushButton";
+    case ControlKind::Listbox: return "Listbox";
+    case ControlKind::Timer: return "Timer";
+    }
+    return "";
+}
+
+// As many as the class declares accessors.
+#define VANTORO_COUNT_CONTROL(name, cls) +1
+inline constexpr std::size_t kMainControlCount = 0 VANTORO_MAIN_CONTROLS(VANTORO_COUNT_CONTROL);
+#undef VANTORO_COUNT_CONTROL
+
 struct ControlDesign {
     std::string_view name;
     ControlKind kind;
@@ -29,6 +52,6 @@ struct ControlDesign {
 
 extern const std::string_view kMainWindowRecord;
 extern const std::string_view kTimerRecord;
-extern const std::array<ControlDesign, 87> kMainWindowControls;
+extern const std::array<ControlDesign, kMainControlCount> kMainWindowControls;
 
 } // namespace vantoro

@@ -2825,7 +2825,8 @@ constexpr auto kPushButton11 = fw::encodeRecord<kPushButton11Rows>();
 constinit const std::string_view kMainWindowRecord = fw::asView(kWindowRecord);
 constinit const std::string_view kTimerRecord = fw::asView(kTimerRecordBytes);
 
-constinit const std::array<ControlDesign, 87> kMainWindowControls = {{
+namespace {
+constexpr std::array<ControlDesign, kMainControlCount> kControls = {{
     // Created by _CreateControls0: PopupMenu1 .. TextField4.
     {"PopupMenu1",      ControlKind::PopupMenu,      fw::asView(kPopupMenu1),       9.0f,  {"Open", "Change"}},
     {"PopupMenu2",      ControlKind::PopupMenu,      fw::asView(kPopupMenu2),       9.0f,  {"Open", "Change"}},
@@ -2917,5 +2918,82 @@ constinit const std::array<ControlDesign, 87> kMainWindowControls = {{
     {"PushButton11",    ControlKind::PushButton,     fw::asView(kPushButton11),     0.0f,  {"Action"}},
     {"Timer3",          ControlKind::Timer,          fw::asView(kTimerRecordBytes), 0.0f,  {"Action"}},
 }};
+} // namespace
+
+constinit const std::array<ControlDesign, kMainControlCount> kMainWindowControls = kControls;
+
+// The table and the class's lists (window1_lists.h) name each control once
+// each; these checks keep the two in step, so a control renamed, reclassed,
+// added or dropped in only one of them fails the build instead of coming back
+// as nil at run time.
+namespace {
+
+struct Declared {
+    std::string_view name;
+    ControlKind kind;
+};
+
+#define VANTORO_DECLARED(name, cls) Declared{#name, ControlKind::cls},
+constexpr Declared kDeclaredControls[] = {VANTORO_MAIN_CONTROLS(VANTORO_DECLARED)};
+constexpr Declared kDeclaredHandlers[] = {VANTORO_MAIN_HANDLERS(VANTORO_DECLARED, VANTORO_DECLARED)};
+#undef VANTORO_DECLARED
+
+// The name a control's property list gives it: its first entry, "Name".
+consteval std::string_view recordedName(std::string_view record) {
+    constexpr std::string_view key = "Name ";
+    if (!record.starts_with(key) || record.size() < key.size() + 4) return {};
+    std::size_t length = 0;
+    for (std::size_t k = 0; k < 4; ++k) length = length * 256 + static_cast<unsigned char>(record[key.size() + k]);
+    return record.substr(key.size() + 4, length);
+}
+
+// Whether row `i` of the table is declared as the same control, and, but for
+// the timers' shared list, names itself so in its property list.
+consteval bool controlMatches(std::size_t i) {
+    const ControlDesign& row = kControls[i];
+    const Declared& declared = kDeclaredControls[i];
+    if (row.name != declared.name || row.kind != declared.kind) return false;
+    if (row.kind == ControlKind::Timer) return row.record == fw::asView(kTimerRecordBytes);
+    return recordedName(row.record) == row.name;
+}
+
+// The index (from 0) of the first row that does not match, or the table's size
+// when all do; the compiler shows the index beside the failed check.
+consteval std::size_t firstMismatchedControl() {
+    for (std::size_t i = 0; i < kControls.size(); ++i)
+        if (!controlMatches(i)) return i;
+    return kControls.size();
+}
+
+// The handlers the table wires, control by control in creation order, each
+// named control "_" event and raised by a control of its declared class, are
+// exactly the class's declared handlers. The index of the first control whose
+// events do not match them, or the table's size.
+consteval std::size_t firstMismatchedHandler() {
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < kControls.size(); ++i)
+        for (std::size_t e = 0; e < kControls[i].events.size(); ++e) {
+            // References: GCC 12 wrongly refuses a copy of the table's views here.
+            const std::string_view& control = kControls[i].name;
+            const std::string_view& event = kControls[i].events[e];
+            if (event.empty()) continue;
+            if (next == std::size(kDeclaredHandlers)) return i;
+            const Declared& handler = kDeclaredHandlers[next++];
+            if (handler.kind != kControls[i].kind || handler.name.size() != control.size() + 1 + event.size() ||
+                handler.name.substr(0, control.size()) != control || handler.name[control.size()] != '_' ||
+                handler.name.substr(control.size() + 1) != event)
+                return i;
+        }
+    return next == std::size(kDeclaredHandlers) ? kControls.size() : kControls.size() - 1;
+}
+
+} // namespace
+
+static_assert(std::size(kDeclaredControls) == kMainControlCount);
+static_assert(firstMismatchedControl() == kMainControlCount,
+              "a control of the design table differs from window1_lists.h in name or class, or its property list "
+              "names another control");
+static_assert(firstMismatchedHandler() == kMainControlCount,
+              "the events the design table wires differ from the handlers that window1_lists.h declares");
 
 } // namespace vantoro

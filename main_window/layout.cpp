@@ -1,5 +1,5 @@
 // The main window's design hooks: Layout gives the window the menu bar and its
-// property list; the creation groups build the 87 controls from the design table.
+// property list; the creation groups build the controls from the design table.
 #include "main_window/design.h"
 #include "main_window/window1.h"
 #include "main_window/window_timers.h"
@@ -10,19 +10,29 @@
 namespace vantoro {
 
 namespace {
-const char* className(ControlKind kind) {
-    switch (kind) {
-    case ControlKind::PopupMenu: return "PopupMenu";
-    case ControlKind::CheckBox: return "CheckBox";
-    case ControlKind::RoundRectangle: return "RoundRectangle";
-    case ControlKind::TextField: return "TextField";
-    case ControlKind::Label: return "Label";
-    case ControlKind::PushButton: return "PushButton";
-    case ControlKind::Listbox: return "Listbox";
-    case ControlKind::Timer: return "Timer";
-    }
-    return "";
+// Each timer of the main window is an object of its own timer class.
+template <class T>
+fw::Ref<WindowTimer> newTimer(Window1& window) {
+    return window.New<T>();
 }
+struct TimerClass {
+    std::string_view name;
+    fw::Ref<WindowTimer> (*make)(Window1&);
+};
+constexpr TimerClass kTimerClasses[] = {
+    {"Timer1", &newTimer<Window1Timer1>},
+    {"Timer2", &newTimer<Window1Timer2>},
+    {"Timer3", &newTimer<Window1Timer3>},
+};
+
+constexpr bool hasTimerClass(std::string_view name) {
+    for (const TimerClass& cls : kTimerClasses)
+        if (cls.name == name) return true;
+    return false;
+}
+#define VANTORO_TIMER_HAS_CLASS(name, cls) (ControlKind::cls != ControlKind::Timer || hasTimerClass(#name)) &&
+static_assert(VANTORO_MAIN_CONTROLS(VANTORO_TIMER_HAS_CLASS) true, "a timer of the main window has no timer class");
+#undef VANTORO_TIMER_HAS_CLASS
 
 // __New and the constructor of the control's class.
 fw::Ref<fw::Control> newControl(Window1& window, const ControlDesign& d) {
@@ -35,19 +45,20 @@ fw::Ref<fw::Control> newControl(Window1& window, const ControlDesign& d) {
     case ControlKind::PushButton: return window.New<fw::PushButton>();
     case ControlKind::Listbox: return window.New<fw::Listbox>();
     case ControlKind::Timer:
-        fw::Ref<WindowTimer> timer;
-        if (d.name == "Timer1") timer = window.New<Window1Timer1>();
-        else if (d.name == "Timer2") timer = window.New<Window1Timer2>();
-        else timer = window.New<Window1Timer3>();
-        timer->Constructor();
-        return timer;
+        for (const TimerClass& cls : kTimerClasses)
+            if (cls.name == d.name) {
+                fw::Ref<WindowTimer> timer = cls.make(window);
+                timer->Constructor();
+                return timer;
+            }
+        throw fw::RuntimeException("no window-timer class for the main window's " + std::string(d.name));
     }
     return nullptr;
 }
 
 std::string handlerSignature(ControlKind kind, std::string_view event) {
-    if (event == "MouseDown") return std::string("( ") + className(kind) + ", Int32, Int32 ) as Boolean";
-    return std::string("( ") + className(kind) + " )";
+    if (event == "MouseDown") return "( " + std::string(className(kind)) + ", Int32, Int32 ) as Boolean";
+    return "( " + std::string(className(kind)) + " )";
 }
 
 void createControl(Window1& window, const ControlDesign& d) {
@@ -82,6 +93,6 @@ void Window1::CreateControls() {
 
 void Window1::CreateControls0() { createGroup(*this, 1, 30); }
 void Window1::CreateControls1() { createGroup(*this, 31, 60); }
-void Window1::CreateControls2() { createGroup(*this, 61, 87); }
+void Window1::CreateControls2() { createGroup(*this, 61, kMainWindowControls.size()); }
 
 } // namespace vantoro

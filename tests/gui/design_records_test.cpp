@@ -19,6 +19,7 @@
 namespace {
 
 using fw::Form;
+using vantoro::className;
 using vantoro::ControlDesign;
 using vantoro::ControlKind;
 using vantoro::kMainWindowControls;
@@ -98,20 +99,6 @@ fw::DecodeResult decode(std::string_view record, std::string_view cls) {
     });
 }
 
-std::string_view classOf(ControlKind kind) {
-    switch (kind) {
-    case ControlKind::PopupMenu: return "PopupMenu";
-    case ControlKind::CheckBox: return "CheckBox";
-    case ControlKind::RoundRectangle: return "RoundRectangle";
-    case ControlKind::TextField: return "TextField";
-    case ControlKind::Label: return "Label";
-    case ControlKind::PushButton: return "PushButton";
-    case ControlKind::Listbox: return "Listbox";
-    case ControlKind::Timer: return "Timer";
-    }
-    return "";
-}
-
 std::size_t rowOf(std::string_view name) {
     for (std::size_t i = 0; i < kMainWindowControls.size(); ++i)
         if (kMainWindowControls[i].name == name) return i;
@@ -123,7 +110,7 @@ const ControlDesign& control(std::string_view name) { return kMainWindowControls
 
 fw::DecodeResult decodeControl(std::string_view name) {
     const ControlDesign& c = control(name);
-    return decode(c.record, classOf(c.kind));
+    return decode(c.record, className(c.kind));
 }
 
 std::optional<fw::PropertyValue> valueOf(const fw::DecodeResult& decoded, std::string_view key) {
@@ -184,7 +171,7 @@ TEST(DesignRecords, EveryRecordDecodesToItsLastByteInItsClassKeyOrder) {
             continue;
         }
         distinct.insert(c.record.data());
-        expectKeyOrder(decode(c.record, classOf(c.kind)), classOf(c.kind), c.name != "TextField15", c.name);
+        expectKeyOrder(decode(c.record, className(c.kind)), className(c.kind), c.name != "TextField15", c.name);
     }
     EXPECT_EQ(distinct.size(), 86u);
 }
@@ -258,7 +245,7 @@ TEST(DesignRecords, ControlTableOrderNamesAndEvents) {
     for (const ControlDesign& c : kMainWindowControls) {
         for (std::string_view event : c.events) events += event.empty() ? 0 : 1;
         if (c.kind == ControlKind::Timer) continue;
-        EXPECT_EQ(get<std::string>(decode(c.record, classOf(c.kind)), "Name"), std::string(c.name));
+        EXPECT_EQ(get<std::string>(decode(c.record, className(c.kind)), "Name"), std::string(c.name));
     }
     EXPECT_EQ(events, 50u);
 
