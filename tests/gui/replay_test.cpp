@@ -3,6 +3,7 @@
 #include "main_window/window1.h"
 #include "shell/implicit_instances.h"
 #include "tournament/bracket.h"
+#include "tournament/team_popups.h"
 
 #include <gtest/gtest.h>
 
@@ -22,9 +23,8 @@ constexpr unsigned kWhite = 0xFFFFFF;
 // bottom, so the bracket is LSU v Alabama, Oklahoma State v Stanford, Oregon v
 // Arkansas, Boise State v Kansas State.
 void pairEightTeams(vantoro::Window1& w) {
-    const fw::Ref<fw::PopupMenu> teams[] = {w.PopupMenu1(), w.PopupMenu2(), w.PopupMenu3(), w.PopupMenu4(),
-                                            w.PopupMenu5(), w.PopupMenu6(), w.PopupMenu7(), w.PopupMenu8()};
-    for (int k = 0; k < 8; ++k) fw::testing::chooseRow(teams[k], k + 1);
+    for (std::size_t k = 0; k < vantoro::kTeamPopups.size(); ++k)
+        fw::testing::chooseRow((w.*vantoro::kTeamPopups[k].team)(), static_cast<int>(k) + 1);
     click(w.CheckBox1());
     click(w.CheckBox2());
     for (vantoro::PopupAccessor popup : bracket::kPairingChain) fw::testing::chooseRow((w.*popup)(), 1);
