@@ -56,6 +56,7 @@ struct Placed {
     int left = 0, top = 0, width = 0, height = 0;
     QString caption, text;
     int columns = 1;
+    int period = 0; // a timer's, in ms
 };
 
 Placed read(std::string_view record) {
@@ -67,6 +68,7 @@ Placed read(std::string_view record) {
             else if (e.key == "Width") p.width = *i;
             else if (e.key == "Height") p.height = *i;
             else if (e.key == "ColumnCount") p.columns = *i;
+            else if (e.key == "Period") p.period = *i;
         } else if (const auto* s = std::get_if<std::string>(&e.value)) {
             if (e.key == "Caption") p.caption = QString::fromStdString(*s);
             else if (e.key == "Text") p.text = QString::fromStdString(*s);
@@ -118,7 +120,7 @@ int main(int argc, char** argv) {
         if (design.kind == vantoro::ControlKind::Timer) {
             auto* timer = new QTimer(&window);
             timer->setSingleShot(true);
-            timer->setInterval(500);
+            timer->setInterval(p.period);
             continue;
         }
         QWidget* w = makeWidget(design, p, content);

@@ -16,6 +16,7 @@
 #include "shell/startup.h"
 #include "tournament/bowl_core.h"
 #include "tournament/bracket.h"
+#include "tournament/team_popups.h"
 
 #include <algorithm>
 #include <chrono>
@@ -93,9 +94,8 @@ double coreGamesPerSecond(const vantoro::bowl::Draw& source) {
 // Teams, strengths and pairings chosen as a user would: team K in popup K, the
 // preset strengths, and each pairing popup's first remaining entry.
 bool setUpBracket(vantoro::Window1& w) {
-    const fw::Ref<fw::PopupMenu> teams[] = {w.PopupMenu1(), w.PopupMenu2(), w.PopupMenu3(), w.PopupMenu4(),
-                                            w.PopupMenu5(), w.PopupMenu6(), w.PopupMenu7(), w.PopupMenu8()};
-    for (int k = 0; k < 8; ++k) fw::testing::chooseRow(teams[k], k + 1);
+    for (std::size_t k = 0; k < vantoro::kTeamPopups.size(); ++k)
+        fw::testing::chooseRow((w.*vantoro::kTeamPopups[k].team)(), static_cast<int>(k) + 1);
     fw::testing::click(w.CheckBox1());
     fw::testing::click(w.CheckBox2());
     for (vantoro::PopupAccessor pairing : vantoro::bracket::kPairingChain) {

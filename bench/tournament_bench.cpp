@@ -11,6 +11,7 @@
 #include "shell/startup.h"
 #include "tournament/bowl_core.h"
 #include "tournament/bracket.h"
+#include "tournament/team_popups.h"
 
 #include <benchmark/benchmark.h>
 
@@ -31,14 +32,10 @@ void BM_BowlCoreGames(benchmark::State& state) {
 BENCHMARK(BM_BowlCoreGames)->Args({8, 2})->Args({10, 10})->Args({1, 1});
 
 using vantoro::PopupAccessor;
-constexpr PopupAccessor kTeamPopups[] = {
-    &vantoro::Window1::PopupMenu1, &vantoro::Window1::PopupMenu2, &vantoro::Window1::PopupMenu3,
-    &vantoro::Window1::PopupMenu4, &vantoro::Window1::PopupMenu5, &vantoro::Window1::PopupMenu6,
-    &vantoro::Window1::PopupMenu7, &vantoro::Window1::PopupMenu8,
-};
 
 void readyBracket(vantoro::Window1& w) {
-    for (int k = 0; k < 8; ++k) fw::testing::chooseRow((w.*kTeamPopups[k])(), k + 1);
+    for (std::size_t k = 0; k < vantoro::kTeamPopups.size(); ++k)
+        fw::testing::chooseRow((w.*vantoro::kTeamPopups[k].team)(), static_cast<int>(k) + 1);
     fw::testing::click(w.CheckBox1());
     fw::testing::click(w.CheckBox2());
     for (PopupAccessor p : vantoro::bracket::kPairingChain) fw::testing::chooseRow((w.*p)(), 1);

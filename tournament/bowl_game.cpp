@@ -11,9 +11,6 @@ namespace vantoro {
 
 namespace {
 
-constexpr fw::Color kWinnerColour{255, 152, 51};
-constexpr fw::Color kWhite{255, 255, 255};
-
 struct Team {
     std::string row;
     std::int32_t strength = 0;

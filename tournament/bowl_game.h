@@ -3,11 +3,17 @@
 // bracket says which controls each game touches.
 #pragma once
 
+#include "framework/property_record.h"
 #include "tournament/bracket.h"
 
 #include <string>
 
 namespace vantoro {
+
+// A score field's background: the winner's is marked, the loser's goes back to
+// white, and Replay sets every score field back to white.
+inline constexpr fw::Color kWinnerColour{255, 152, 51};
+inline constexpr fw::Color kWhite{255, 255, 255};
 
 // What one press of a Play button came to, for the later games' own duties.
 struct GameEnd {

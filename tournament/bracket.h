@@ -4,6 +4,7 @@
 #pragma once
 
 #include "main_window/window1.h"
+#include "tournament/accessors.h"
 
 #include <array>
 #include <cstddef>
@@ -12,11 +13,6 @@
 #include <string_view>
 
 namespace vantoro {
-
-using PopupAccessor = fw::Ref<fw::PopupMenu> (Window1::*)();
-using LabelAccessor = fw::Ref<fw::Label> (Window1::*)();
-using FieldAccessor = fw::Ref<fw::TextField> (Window1::*)();
-using ButtonAccessor = fw::Ref<fw::PushButton> (Window1::*)();
 
 namespace bracket {
 
@@ -36,6 +32,8 @@ enum GameId : std::size_t {
     kGameCount,
 };
 inline constexpr std::size_t kOpeningGameCount = 4;
+// Two teams open each opening game; the results list keeps a row for each.
+inline constexpr std::size_t kTeamCount = 2 * kOpeningGameCount;
 
 // One side of a later game: the team row and the strength its feeding game
 // wrote there. The strength label is hidden.
@@ -131,7 +129,7 @@ constexpr const Slot& otherFeedingSlot(const Game& game) {
 // The pairing popups in the order the chain fills them: each opening game's
 // team A, then its team B.
 inline constexpr auto kPairingChain = [] {
-    std::array<PopupAccessor, 2 * kOpeningGameCount> chain{};
+    std::array<PopupAccessor, kTeamCount> chain{};
     for (std::size_t k = 0; k < chain.size(); ++k) chain[k] = kGames[k / 2].pairings[k % 2];
     return chain;
 }();

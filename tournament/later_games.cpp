@@ -51,7 +51,7 @@ void makeResultsListIfDue(Window1& window) {
 // One more win for the row whose team row is the champion's. A run that tied
 // has no champion: its nested replay counted the win.
 void tally(Window1& window, const std::string& champion) {
-    for (std::int32_t row = 0; row < 8; ++row) {
+    for (std::int32_t row = 0; row < std::int32_t{bracket::kTeamCount}; ++row) {
         fw::Listbox& list = fw::deref(window.Listbox1());
         if (!champion.empty() && row < list.ListCount()) {
             const std::string teamRow = fw::Split(list.Cell(row, 0), "_").front();

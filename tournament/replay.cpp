@@ -1,5 +1,6 @@
 #include "main_window/window1.h"
 #include "shell/implicit_instances.h"
+#include "tournament/bowl_game.h"
 #include "tournament/bracket.h"
 
 #include <ranges>
@@ -25,7 +26,7 @@ void Window1::PushButton9_Action(fw::Ref<fw::PushButton> button) {
     for (const bracket::Game& game : bracket::openingGames())
         for (FieldAccessor score : game.scores) fw::deref((this->*score)()).SetText("");
     for (const bracket::Game& game : kGames)
-        for (FieldAccessor score : game.scores) fw::deref((this->*score)()).SetBackColor(fw::Color{255, 255, 255});
+        for (FieldAccessor score : game.scores) fw::deref((this->*score)()).SetBackColor(kWhite);
 }
 
 void Window1::PushButton10_Action(fw::Ref<fw::PushButton> button) {

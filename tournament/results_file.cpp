@@ -3,6 +3,7 @@
 #include "framework/services.h"
 #include "framework/text.h"
 #include "main_window/window1.h"
+#include "tournament/bracket.h"
 
 namespace vantoro {
 
@@ -48,7 +49,8 @@ void Window1::PushButton11_Action(fw::Ref<fw::PushButton> button) {
     }
 
     out->Write(resultLine("TEAM (BCS#)_Strength", "Number of Wins"));
-    for (std::int32_t row = 0; row <= 7; ++row) {
+    // A line for each row the results list is made with, made yet or not.
+    for (std::int32_t row = 0; row < std::int32_t{bracket::kTeamCount}; ++row) {
         fw::Listbox& list = fw::deref(Listbox1());
         out->Write(resultLine(list.Cell(row, 0), list.Cell(row, 1)));
         fw::runtime::yield();

@@ -7,22 +7,11 @@
 #include "framework/services.h"
 #include "framework/text.h"
 #include "tournament/pairing.h"
-
-#include <array>
+#include "tournament/team_popups.h"
 
 namespace vantoro {
 
 namespace {
-
-constexpr std::array<PopupAccessor, 8> kTeamPopups{
-    &Window1::PopupMenu1, &Window1::PopupMenu2, &Window1::PopupMenu3, &Window1::PopupMenu4,
-    &Window1::PopupMenu5, &Window1::PopupMenu6, &Window1::PopupMenu7, &Window1::PopupMenu8,
-};
-// Strength popup k stands below team popup k.
-constexpr std::array<PopupAccessor, 8> kStrengthPopups{
-    &Window1::PopupMenu9,  &Window1::PopupMenu10, &Window1::PopupMenu11, &Window1::PopupMenu12,
-    &Window1::PopupMenu13, &Window1::PopupMenu14, &Window1::PopupMenu15, &Window1::PopupMenu16,
-};
 
 constexpr const char* kStrengths = "1,2,3,4,5,6,7,8,9,10";
 
@@ -35,32 +24,33 @@ void openStrengthPopup(const fw::Ref<fw::PopupMenu>& popup) {
     fw::deref(popup).SetListIndex(5);
 }
 
-void setEnabled(Window1& window, const std::array<PopupAccessor, 8>& popups, bool enabled) {
-    for (PopupAccessor popup : popups) fw::deref((window.*popup)()).SetEnabled(enabled);
+// The team popups or the strength popups, by `which` of a team's two.
+void setEnabled(Window1& window, PopupAccessor TeamPopup::*which, bool enabled) {
+    for (const TeamPopup& popups : kTeamPopups) fw::deref((window.*(popups.*which))()).SetEnabled(enabled);
 }
 
 void confirmTeams(Window1& window, const fw::Ref<fw::CheckBox>& box) {
-    for (PopupAccessor popup : kTeamPopups) {
-        if (fw::deref((window.*popup)()).ListIndex() == 0) {
+    for (const TeamPopup& popups : kTeamPopups) {
+        if (fw::deref((window.*popups.team)()).ListIndex() == 0) {
             fw::deref(box).SetValue(false);
             fw::MsgBox("Please complete all selections first");
             return;
         }
     }
-    setEnabled(window, kTeamPopups, false);
-    setEnabled(window, kStrengthPopups, true);
+    setEnabled(window, &TeamPopup::team, false);
+    setEnabled(window, &TeamPopup::strength, true);
     fw::deref(box).SetEnabled(false);
     fw::deref(window.CheckBox2()).SetEnabled(true);
 }
 
 void confirmStrengths(Window1& window, const fw::Ref<fw::CheckBox>& box) {
-    for (std::size_t k = 0; k < kTeamPopups.size(); ++k)
-        window.team.push_back(fw::deref((window.*kTeamPopups[k])()).Text() + "_" +
-                              fw::deref((window.*kStrengthPopups[k])()).Text());
+    for (const TeamPopup& popups : kTeamPopups)
+        window.team.push_back(fw::deref((window.*popups.team)()).Text() + "_" +
+                              fw::deref((window.*popups.strength)()).Text());
 
     fillPairingPopup(window, bracket::kPairingChain.front());
 
-    setEnabled(window, kStrengthPopups, false);
+    setEnabled(window, &TeamPopup::strength, false);
     fw::deref(box).SetEnabled(false);
 }
 

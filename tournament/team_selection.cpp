@@ -6,31 +6,11 @@
 #include "framework/runtime.h"
 #include "framework/services.h"
 #include "framework/text.h"
-
-#include <array>
+#include "tournament/team_popups.h"
 
 namespace vantoro {
 
 namespace {
-
-using PopupAccessor = fw::Ref<fw::PopupMenu> (Window1::*)();
-
-struct TeamPopup {
-    PopupAccessor team;
-    PopupAccessor strength;
-    std::int32_t Window1::*opened;
-};
-
-constexpr std::array<TeamPopup, 8> kTeamPopups{{
-    {&Window1::PopupMenu1, &Window1::PopupMenu9, &Window1::one},
-    {&Window1::PopupMenu2, &Window1::PopupMenu10, &Window1::two},
-    {&Window1::PopupMenu3, &Window1::PopupMenu11, &Window1::three},
-    {&Window1::PopupMenu4, &Window1::PopupMenu12, &Window1::four},
-    {&Window1::PopupMenu5, &Window1::PopupMenu13, &Window1::five},
-    {&Window1::PopupMenu6, &Window1::PopupMenu14, &Window1::six},
-    {&Window1::PopupMenu7, &Window1::PopupMenu15, &Window1::seven},
-    {&Window1::PopupMenu8, &Window1::PopupMenu16, &Window1::eight},
-}};
 
 void openTeamPopup(Window1& window, const fw::Ref<fw::PopupMenu>& popup, std::size_t k) {
     const std::int32_t n = fw::CountFields(window.TeamList, ",");

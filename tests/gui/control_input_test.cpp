@@ -16,7 +16,6 @@ namespace {
 
 using fw::testing::focusedControl;
 using fw::testing::pressKeysOnFocus;
-using tournament_steps::kStrengthPopups;
 
 class ControlInput : public tournament_steps::TournamentTest {
 protected:

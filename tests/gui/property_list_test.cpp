@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <string>
 
 namespace {
@@ -79,13 +81,20 @@ TEST(PropertyLists, EveryRecordOfTheMainWindowAppliesWhole) {
             EXPECT_EQ(control->Name(), d.name);
         }
     }
-    // The one timer record leaves all three timers off at 500 ms.
+    // The one timer record leaves all three timers off at the period it holds.
+    const fw::DecodeResult timerDesign =
+        fw::decodeRecord(vantoro::kTimerRecord, [](std::string_view key) -> std::optional<fw::Form> {
+            if (key == "Mode" || key == "Period") return fw::Form::Int32;
+            return std::nullopt;
+        });
+    const auto period = std::ranges::find(timerDesign.entries, "Period", &fw::DecodedEntry::key);
+    ASSERT_NE(period, timerDesign.entries.end());
     for (auto timer : {w->Timer1(), w->Timer2(), w->Timer3()}) {
         timer->SetMode(1);
         timer->SetPeriod(20);
         EXPECT_TRUE(fw::SetProperties(*timer, vantoro::kTimerRecord));
         EXPECT_EQ(timer->Mode(), 0);
-        EXPECT_EQ(timer->Period(), 500);
+        EXPECT_EQ(timer->Period(), std::get<std::int32_t>(period->value));
         EXPECT_FALSE(timer->isArmed());
     }
     w->Close();

@@ -11,6 +11,7 @@
 #include "main_window/window1.h"
 #include "shell/implicit_instances.h"
 #include "tournament/bracket.h"
+#include "tournament/team_popups.h"
 
 #include <gtest/gtest.h>
 
@@ -45,14 +46,10 @@ constexpr auto kButtons = [] {
 }();
 // The team popups, the strength popups, then the pairing chain.
 constexpr auto kPopups = [] {
-    constexpr PopupAccessor selection[] = {
-        &Window1::PopupMenu1,  &Window1::PopupMenu2,  &Window1::PopupMenu3,  &Window1::PopupMenu4,
-        &Window1::PopupMenu5,  &Window1::PopupMenu6,  &Window1::PopupMenu7,  &Window1::PopupMenu8,
-        &Window1::PopupMenu9,  &Window1::PopupMenu10, &Window1::PopupMenu11, &Window1::PopupMenu12,
-        &Window1::PopupMenu13, &Window1::PopupMenu14, &Window1::PopupMenu15, &Window1::PopupMenu16,
-    };
-    std::array<PopupAccessor, std::size(selection) + bracket::kPairingChain.size()> popups{};
-    std::ranges::copy(bracket::kPairingChain, std::ranges::copy(selection, popups.begin()).out);
+    std::array<PopupAccessor, 2 * vantoro::kTeamPopups.size() + bracket::kPairingChain.size()> popups{};
+    auto out = std::ranges::transform(vantoro::kTeamPopups, popups.begin(), &vantoro::TeamPopup::team).out;
+    out = std::ranges::transform(vantoro::kTeamPopups, out, &vantoro::TeamPopup::strength).out;
+    std::ranges::copy(bracket::kPairingChain, out);
     return popups;
 }();
 constexpr unsigned kWinnerColour = 0xFF9833;
@@ -254,7 +251,7 @@ private:
             if (!w) return;
             Window1& win = *w;
             // Walked, not indexed: the accessor tables are read through spans.
-            const auto teams = std::span(kPopups).first<8>();
+            const auto teams = std::span(kPopups).first<vantoro::kTeamPopups.size()>();
             std::set<int> taken;
             for (PopupAccessor p : teams) taken.insert(fw::deref((win.*p)()).ListIndex());
             for (PopupAccessor p : teams) {

@@ -3,8 +3,7 @@
 using fw::testing::chooseRow;
 using fw::testing::click;
 using tournament_steps::kEntriesInListOrder;
-using tournament_steps::kStrengthPopups;
-using tournament_steps::kTeamPopups;
+using vantoro::kTeamPopups;
 
 namespace bracket = vantoro::bracket;
 
@@ -12,12 +11,12 @@ class TeamSelection : public tournament_steps::TournamentTest {};
 
 TEST_F(TeamSelection, NewWindowOffersTheTenTeamsAndStrengthSix) {
     for (std::size_t k = 0; k < 8; ++k) {
-        EXPECT_EQ(popup(kTeamPopups, k).Text(), "Choose");
-        EXPECT_EQ(popup(kTeamPopups, k).ListCount(), 11);
-        EXPECT_EQ(popup(kTeamPopups, k).List(10), "Wisconsin (0.6374)");
-        EXPECT_TRUE(popup(kTeamPopups, k).Enabled());
-        EXPECT_EQ(popup(kStrengthPopups, k).Text(), "6");
-        EXPECT_FALSE(popup(kStrengthPopups, k).Enabled());
+        EXPECT_EQ(teamPopup(k).Text(), "Choose");
+        EXPECT_EQ(teamPopup(k).ListCount(), 11);
+        EXPECT_EQ(teamPopup(k).List(10), "Wisconsin (0.6374)");
+        EXPECT_TRUE(teamPopup(k).Enabled());
+        EXPECT_EQ(strengthPopup(k).Text(), "6");
+        EXPECT_FALSE(strengthPopup(k).Enabled());
     }
     EXPECT_EQ(w->one + w->two + w->three + w->four + w->five + w->six + w->seven + w->eight, 8);
     EXPECT_TRUE(fw::seams::messageBoxTexts().empty());
@@ -58,7 +57,7 @@ TEST_F(TeamSelection, ADuplicateIsRefusedAndPutBackOnChoose) {
 }
 
 TEST_F(TeamSelection, ARefusalInTheEighthPopupLeavesItsStrengthOnNoRow) {
-    for (std::size_t k = 0; k < 7; ++k) chooseRow(((*w).*kTeamPopups[k])(), static_cast<int>(k) + 1);
+    for (std::size_t k = 0; k < 7; ++k) chooseRow(control(kTeamPopups[k].team), static_cast<int>(k) + 1);
     chooseRow(w->PopupMenu8(), 3);
     EXPECT_EQ(fw::seams::messageBoxTexts().size(), 1u);
     EXPECT_EQ(w->PopupMenu8()->ListIndex(), 0);
@@ -76,8 +75,8 @@ TEST_F(TeamSelection, TheFirstDoneBoxRefusesAnIncompleteChoice) {
     EXPECT_TRUE(w->CheckBox1()->Enabled());
     EXPECT_FALSE(w->CheckBox2()->Enabled());
     for (std::size_t k = 0; k < 8; ++k) {
-        EXPECT_TRUE(popup(kTeamPopups, k).Enabled());
-        EXPECT_FALSE(popup(kStrengthPopups, k).Enabled());
+        EXPECT_TRUE(teamPopup(k).Enabled());
+        EXPECT_FALSE(strengthPopup(k).Enabled());
     }
 
     chooseRow(w->PopupMenu5(), 5);
@@ -87,8 +86,8 @@ TEST_F(TeamSelection, TheFirstDoneBoxRefusesAnIncompleteChoice) {
     EXPECT_FALSE(w->CheckBox1()->Enabled());
     EXPECT_TRUE(w->CheckBox2()->Enabled());
     for (std::size_t k = 0; k < 8; ++k) {
-        EXPECT_FALSE(popup(kTeamPopups, k).Enabled());
-        EXPECT_TRUE(popup(kStrengthPopups, k).Enabled());
+        EXPECT_FALSE(teamPopup(k).Enabled());
+        EXPECT_TRUE(strengthPopup(k).Enabled());
     }
 }
 
@@ -105,7 +104,7 @@ TEST_F(TeamSelection, TheSecondDoneBoxMakesTheEightTeamEntries) {
     EXPECT_TRUE(w->PopupMenu17()->Enabled());
     EXPECT_TRUE(w->CheckBox2()->Value());
     EXPECT_FALSE(w->CheckBox2()->Enabled());
-    for (std::size_t k = 0; k < 8; ++k) EXPECT_FALSE(popup(kStrengthPopups, k).Enabled());
+    for (std::size_t k = 0; k < 8; ++k) EXPECT_FALSE(strengthPopup(k).Enabled());
     for (std::size_t k = 1; k < 8; ++k) EXPECT_EQ(control(bracket::kPairingChain[k])->ListCount(), 0);
 }
 

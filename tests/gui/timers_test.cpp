@@ -1,4 +1,4 @@
-// The main window's timers: a single shot about 500 ms after arming, never
+// The main window's timers: a single shot about a period after arming, never
 // after the window closes, and an owner reference that does not outlive the
 // window's close.
 #include "framework/class_record.h"
@@ -49,19 +49,21 @@ TEST(WindowTimers, FireOnceAboutPeriodAfterArming) {
         EXPECT_FALSE(timer->isArmed());
     }
     fw::Ref<fw::Timer> timer = w->Timer1();
+    // The design's period; the design tests say what it is.
+    const int period = timer->Period();
     auto counter = countActions(timer);
     const auto armed = Clock::now();
     timer->SetMode(1);
     EXPECT_TRUE(fw::testing::waitUntil([counter] { return counter->ticks > 0; }));
     ASSERT_EQ(counter->ticks, 1);
-    // Not before its period; how much later a busy machine decides.
-    EXPECT_EQ(timer->Period(), 500);
+    // Not before its period, less the timer's slack; how much later a busy
+    // machine decides.
     const auto after = std::chrono::duration_cast<std::chrono::milliseconds>(counter->firedAt - armed).count();
-    EXPECT_GE(after, 450);
+    EXPECT_GE(after, period - 50);
     EXPECT_EQ(timer->Mode(), 0);
 
     // A single shot: nothing more until armed anew.
-    fw::testing::wait(700);
+    fw::testing::wait(period + 200);
     EXPECT_EQ(counter->ticks, 1);
     timer->SetMode(1);
     EXPECT_TRUE(fw::testing::waitUntil([counter] { return counter->ticks > 1; }));
@@ -72,17 +74,14 @@ TEST(WindowTimers, FireOnceAboutPeriodAfterArming) {
 TEST(WindowTimers, NeverFireAfterTheirWindowCloses) {
     auto w = vantoro::implicit::Window1();
     fw::Ref<fw::Timer> timer = w->Timer2();
+    const int period = timer->Period();
     auto counter = countActions(timer);
-    const auto armed = Clock::now();
+    // Armed and closed with no event loop run between, so however slow the
+    // machine, it cannot have fired before the close.
     timer->SetMode(1);
-    fw::testing::wait(100);
-    // A stall past the period may let it fire before the close: that proves nothing.
-    const bool closedInTime = Clock::now() - armed < std::chrono::milliseconds(timer->Period());
     w->Close();
-    fw::testing::wait(800);
-    if (closedInTime) {
-        EXPECT_EQ(counter->ticks, 0);
-    }
+    fw::testing::wait(period + 300);
+    EXPECT_EQ(counter->ticks, 0);
 }
 
 TEST(WindowTimers, OwnerAndIndex) {

@@ -9,6 +9,7 @@
 #include "main_window/window1.h"
 #include "shell/implicit_instances.h"
 #include "tournament/bracket.h"
+#include "tournament/team_popups.h"
 
 #include <gtest/gtest.h>
 
@@ -18,18 +19,7 @@
 namespace tournament_steps {
 
 namespace bracket = vantoro::bracket;
-using PopupAccessor = fw::Ref<fw::PopupMenu> (vantoro::Window1::*)();
-
-inline const std::vector<PopupAccessor> kTeamPopups{
-    &vantoro::Window1::PopupMenu1, &vantoro::Window1::PopupMenu2, &vantoro::Window1::PopupMenu3,
-    &vantoro::Window1::PopupMenu4, &vantoro::Window1::PopupMenu5, &vantoro::Window1::PopupMenu6,
-    &vantoro::Window1::PopupMenu7, &vantoro::Window1::PopupMenu8,
-};
-inline const std::vector<PopupAccessor> kStrengthPopups{
-    &vantoro::Window1::PopupMenu9,  &vantoro::Window1::PopupMenu10, &vantoro::Window1::PopupMenu11,
-    &vantoro::Window1::PopupMenu12, &vantoro::Window1::PopupMenu13, &vantoro::Window1::PopupMenu14,
-    &vantoro::Window1::PopupMenu15, &vantoro::Window1::PopupMenu16,
-};
+using vantoro::kTeamPopups;
 
 // A fresh main window per test, closed afterwards, with the random and Shift
 // seams put back.
@@ -48,13 +38,16 @@ protected:
         fw::seams::setShiftKey(std::nullopt);
     }
 
-    fw::PopupMenu& popup(const std::vector<PopupAccessor>& row, std::size_t k) { return *((*w).*row[k])(); }
     // The control of this window that a bracket's accessor names.
     template <class Accessor> auto control(Accessor accessor) { return ((*w).*accessor)(); }
+    // Team popup k, or the strength popup below it.
+    fw::PopupMenu& teamPopup(std::size_t k) { return *control(kTeamPopups[k].team); }
+    fw::PopupMenu& strengthPopup(std::size_t k) { return *control(kTeamPopups[k].strength); }
 
     // "LSU (1)" in PopupMenu1 to "Kansas State (0.6827)" in PopupMenu8.
     void chooseTeamsInListOrder() {
-        for (std::size_t k = 0; k < 8; ++k) fw::testing::chooseRow(((*w).*kTeamPopups[k])(), static_cast<int>(k) + 1);
+        for (std::size_t k = 0; k < kTeamPopups.size(); ++k)
+            fw::testing::chooseRow(control(kTeamPopups[k].team), static_cast<int>(k) + 1);
     }
     void confirmTeamsAndStrengths() {
         fw::testing::click(w->CheckBox1());
