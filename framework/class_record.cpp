@@ -5,17 +5,6 @@
 
 namespace fw {
 
-void Object::destroy(const Object* object) {
-    // The classes' tear-down hooks run while the object is still whole, the
-    // most derived class's first.
-    auto& whole = const_cast<Object&>(*object);
-    // A hook that takes a reference of its own does not delete it a second time.
-    object->refs_ = 1;
-    for (const ClassRecord* c = &object->classRecord(); c; c = c->base)
-        if (c->exit) c->exit(whole);
-    delete object;
-}
-
 std::unique_ptr<ClassRecord> plainRecord() { return std::make_unique<ClassRecord>(); }
 
 std::vector<EventHook> hookEvents(const ClassRecord& base, std::initializer_list<EventHook> hooked) {

@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <cstdio>
+
 namespace fw {
 
 struct Control::WidgetSlot {
@@ -249,6 +251,15 @@ bool SetProperties(Object& object, std::string_view record) {
     });
     for (const DecodedEntry& e : decoded.entries) cls.findProperty(e.key)->set(object, toValue(e.value));
     if (recordingApplied()) seams::appliedRecords().push_back({&object, record, decoded.complete});
+    if (!decoded.complete) {
+        // The caller goes on with the object as far as it was set; whoever
+        // changed the design learns which list stopped, and why.
+        const auto* control = dynamic_cast<const Control*>(&object);
+        const std::string what = control ? control->Name() + " (" + cls.name + ")" : cls.name;
+        std::fprintf(stderr, "The property list of %s stopped at its entry %zu: %s\n", what.c_str(),
+                     decoded.entries.size() + 1, decoded.error.c_str());
+        std::fflush(stderr);
+    }
     return decoded.complete;
 }
 

@@ -183,7 +183,8 @@ PropertyRow stored(std::string name, std::string typeCode) {
 // _SetProperties: applies a property list to a window or a control. Each key
 // names a property of the object's class or its bases, letter case ignored.
 // Returns false (and applies nothing further) at a key that names no property,
-// a value of another form, or a record cut short.
+// a value of another form, or a record cut short; it then says so on the error
+// output, with the object's name and class.
 bool SetProperties(Object& object, std::string_view record);
 
 namespace seams {

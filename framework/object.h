@@ -8,6 +8,7 @@
 #include <exception>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -102,11 +103,47 @@ public:
     std::string className() const override { return "IllegalCastException"; }
 };
 
-// Using a member through a missing object raises the nil-object exception.
+// Where a call was made, for the messages of the runtime's exceptions.
+struct CallSite {
+    const char* file;
+    int line;
+    const char* function;
+    std::string describe() const;
+};
+
+// A reference found by name: a window's control or a menu bar's item. A nil
+// one still says what was looked for, and where, so that using it names what
+// is missing. The names are the program's own constants.
 template <class T>
-T& deref(const Ref<T>& ref) {
-    if (!ref) throw NilObjectException();
+class Found : public Ref<T> {
+public:
+    Found(Ref<T> ref, std::string_view name, std::string_view within)
+        : Ref<T>(std::move(ref)), name_(name), within_(within) {}
+    std::string_view name() const { return name_; }
+    std::string_view within() const { return within_; }
+
+private:
+    std::string_view name_;
+    std::string_view within_;
+};
+
+[[noreturn]] void throwNilObject(const CallSite& where);
+[[noreturn]] void throwNotFound(std::string_view name, std::string_view within, const CallSite& where);
+
+// Using a member through a missing object raises the nil-object exception,
+// which says where it was used.
+template <class T>
+T& deref(const Ref<T>& ref, const char* file = __builtin_FILE(), int line = __builtin_LINE(),
+         const char* function = __builtin_FUNCTION()) {
+    if (!ref) throwNilObject({file, line, function});
     return *ref;
+}
+// The same for an object found by name, whose name the exception also gives.
+template <class T>
+T& deref(const Found<T>& found, const char* file = __builtin_FILE(), int line = __builtin_LINE(),
+         const char* function = __builtin_FUNCTION()) {
+    if (!found) throwNotFound(found.name(), found.within(), {file, line, function});
+    return *found;
 }
 
 using StringArray = std::vector<std::string>;

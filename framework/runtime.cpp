@@ -12,12 +12,14 @@
 #include <QtGlobal>
 
 #include <csignal>
+#include <cxxabi.h>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
 #include <exception>
 #include <memory>
 #include <mutex>
+#include <typeinfo>
 
 namespace fw::runtime {
 
@@ -233,12 +235,8 @@ void runGuarded(const std::function<void()>& fn) {
         }
     } catch (const HandlerAbandoned&) {
         // The window whose handler this was has closed: nothing more to do.
-    } catch (const RuntimeException& e) {
-        unhandledException(e.className(), e.what());
-    } catch (const std::exception& e) {
-        unhandledException("RuntimeException", e.what());
     } catch (...) {
-        unhandledException("RuntimeException", "");
+        unhandledCurrentException();
     }
 }
 } // namespace
@@ -310,8 +308,31 @@ void quit() {
 }
 
 void unhandledException(const std::string& exceptionClass, const std::string& message) {
-    (void)message;
+    // The box tells the user that something went wrong; the error output tells
+    // whoever runs the program what, and where.
+    std::fprintf(stderr, "Unhandled %s: %s\n", exceptionClass.c_str(),
+                 message.empty() ? "(no message)" : message.c_str());
+    std::fflush(stderr);
     MsgBox("An exception of class " + exceptionClass + " was not handled.");
+}
+
+void unhandledCurrentException() {
+    try {
+        throw;
+    } catch (const RuntimeException& e) {
+        unhandledException(e.className(), e.what());
+    } catch (const std::exception& e) {
+        // Not one of the runtime's own: the box names the runtime's base class,
+        // the error output the C++ class too.
+        const char* mangled = typeid(e).name();
+        int status = 0;
+        std::unique_ptr<char, void (*)(void*)> readable(abi::__cxa_demangle(mangled, nullptr, nullptr, &status),
+                                                        std::free);
+        unhandledException("RuntimeException",
+                           std::string(status == 0 && readable ? readable.get() : mangled) + ": " + e.what());
+    } catch (...) {
+        unhandledException("RuntimeException", "an exception of no class the runtime knows");
+    }
 }
 
 void registerAppObject(Ref<Application> app) { state().appObject = std::move(app); }

@@ -46,9 +46,12 @@ void run();
 // Ends the event loop (the Quit item).
 void quit();
 
-// _UnhandledException: reports an exception that no handler caught; the
-// program goes on running.
+// _UnhandledException: reports an exception that no handler caught, in a
+// message box and, with its message, on the error output; the program goes on
+// running.
 void unhandledException(const std::string& exceptionClass, const std::string& message);
+// The same for the exception being handled: called from inside a catch.
+void unhandledCurrentException();
 
 // _RuntimeRegisterAppObject.
 void registerAppObject(Ref<Application> app);

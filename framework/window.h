@@ -42,6 +42,12 @@ public:
     void AddControl(const std::string& name, const Ref<Object>& control);
     // _ControlByName: nil when no control has the name (or the window is closed).
     Ref<Object> ControlByName(std::string_view name) const;
+    // The same, cast (checked) to the control's class. A nil result still names
+    // the control and the window, for the exception its use raises.
+    template <class T>
+    Found<T> controlNamed(std::string_view name) const {
+        return Found<T>(checkedCast<T>(ControlByName(name)), name, classRecord().name);
+    }
     const std::vector<Ref<Control>>& controls() const { return controls_; }
 
     // _AddMenuHandler: a handler for the menu item of that name.

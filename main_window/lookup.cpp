@@ -6,15 +6,16 @@
 
 namespace vantoro {
 
-#define VANTORO_DEFINE_ACCESSOR(name, cls) \
-    fw::Ref<fw::cls> Window1::name() { return fw::checkedCast<fw::cls>(ControlByName(#name)); }
+#define VANTORO_DEFINE_ACCESSOR(control, cls) \
+    fw::Found<fw::cls> Window1::control() { return controlNamed<fw::cls>(#control); }
 VANTORO_MAIN_CONTROLS(VANTORO_DEFINE_ACCESSOR)
 #undef VANTORO_DEFINE_ACCESSOR
 
-#define VANTORO_DEFINE_MENU_ACCESSOR(name, cls)                                        \
-    fw::Ref<fw::cls> Window1::name() {                                                 \
-        fw::Ref<fw::MenuBar> bar = GetMenuBar();                                       \
-        return fw::checkedCast<fw::cls>(fw::Ref<fw::Object>(fw::deref(bar).Lookup(#name).get())); \
+#define VANTORO_DEFINE_MENU_ACCESSOR(item, cls)                                                    \
+    fw::Found<fw::cls> Window1::item() {                                                           \
+        fw::Ref<fw::MenuBar> bar = GetMenuBar();                                                   \
+        fw::Ref<fw::Object> found(fw::deref(bar).Lookup(#item).get());                             \
+        return {fw::checkedCast<fw::cls>(found), #item, bar->classRecord().name};                  \
     }
 VANTORO_MENU_ITEMS(VANTORO_DEFINE_MENU_ACCESSOR)
 #undef VANTORO_DEFINE_MENU_ACCESSOR

@@ -44,7 +44,7 @@ public:
     void CreateControls1();
     void CreateControls2();
 
-#define VANTORO_DECLARE_ACCESSOR(name, cls) fw::Ref<fw::cls> name();
+#define VANTORO_DECLARE_ACCESSOR(name, cls) fw::Found<fw::cls> name();
     VANTORO_MAIN_CONTROLS(VANTORO_DECLARE_ACCESSOR)
     VANTORO_MENU_ITEMS(VANTORO_DECLARE_ACCESSOR)
 #undef VANTORO_DECLARE_ACCESSOR

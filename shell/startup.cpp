@@ -89,12 +89,8 @@ void Main(int (*startupRoutine)()) {
         fw::runtime::runFrameworkInitialization(startup);
         startup = nullptr;
         fw::runtime::run();
-    } catch (const fw::RuntimeException& e) {
-        fw::runtime::unhandledException(e.className(), e.what());
-    } catch (const std::exception& e) {
-        fw::runtime::unhandledException("RuntimeException", e.what());
     } catch (...) {
-        fw::runtime::unhandledException("RuntimeException", "");
+        fw::runtime::unhandledCurrentException();
     }
 }
 

@@ -49,11 +49,11 @@ void Window2::CreateControls0() {
     design::createControl<fw::ComboBox>(*this, "ComboBox1", 0.0f, about::kComboBox1);
 }
 
-fw::Ref<fw::Label> Window2::Label1() { return fw::checkedCast<fw::Label>(ControlByName("Label1")); }
-fw::Ref<fw::Label> Window2::Label2() { return fw::checkedCast<fw::Label>(ControlByName("Label2")); }
-fw::Ref<fw::PushButton> Window2::PushButton1() { return fw::checkedCast<fw::PushButton>(ControlByName("PushButton1")); }
-fw::Ref<fw::Label> Window2::Label3() { return fw::checkedCast<fw::Label>(ControlByName("Label3")); }
-fw::Ref<fw::ComboBox> Window2::ComboBox1() { return fw::checkedCast<fw::ComboBox>(ControlByName("ComboBox1")); }
+fw::Found<fw::Label> Window2::Label1() { return controlNamed<fw::Label>("Label1"); }
+fw::Found<fw::Label> Window2::Label2() { return controlNamed<fw::Label>("Label2"); }
+fw::Found<fw::PushButton> Window2::PushButton1() { return controlNamed<fw::PushButton>("PushButton1"); }
+fw::Found<fw::Label> Window2::Label3() { return controlNamed<fw::Label>("Label3"); }
+fw::Found<fw::ComboBox> Window2::ComboBox1() { return controlNamed<fw::ComboBox>("ComboBox1"); }
 
 void Window2::PushButton1_Action(fw::Ref<fw::PushButton>) { Close(); }
 

@@ -23,11 +23,11 @@ public:
     void CreateControls0();
 
     // Control accessors: nil when the control is missing.
-    fw::Ref<fw::Label> Label1();
-    fw::Ref<fw::Label> Label2();
-    fw::Ref<fw::PushButton> PushButton1();
-    fw::Ref<fw::Label> Label3();
-    fw::Ref<fw::ComboBox> ComboBox1();
+    fw::Found<fw::Label> Label1();
+    fw::Found<fw::Label> Label2();
+    fw::Found<fw::PushButton> PushButton1();
+    fw::Found<fw::Label> Label3();
+    fw::Found<fw::ComboBox> ComboBox1();
 
     // Handlers.
     void PushButton1_Action(fw::Ref<fw::PushButton> button);

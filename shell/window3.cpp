@@ -37,8 +37,8 @@ void Window3::CreateControls0() {
     design::wireEvent(*this, "PushButton1", "Action", "PushButton1_Action", "( PushButton )");
 }
 
-fw::Ref<fw::TextArea> Window3::TextArea1() { return fw::checkedCast<fw::TextArea>(ControlByName("TextArea1")); }
-fw::Ref<fw::PushButton> Window3::PushButton1() { return fw::checkedCast<fw::PushButton>(ControlByName("PushButton1")); }
+fw::Found<fw::TextArea> Window3::TextArea1() { return controlNamed<fw::TextArea>("TextArea1"); }
+fw::Found<fw::PushButton> Window3::PushButton1() { return controlNamed<fw::PushButton>("PushButton1"); }
 
 void Window3::PushButton1_Action(fw::Ref<fw::PushButton>) { Close(); }
 

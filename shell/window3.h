@@ -21,8 +21,8 @@ public:
     void CreateControls0();
 
     // Control accessors: nil when the control is missing.
-    fw::Ref<fw::TextArea> TextArea1();
-    fw::Ref<fw::PushButton> PushButton1();
+    fw::Found<fw::TextArea> TextArea1();
+    fw::Found<fw::PushButton> PushButton1();
 
     // Handlers.
     void PushButton1_Action(fw::Ref<fw::PushButton> button);

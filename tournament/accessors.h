@@ -7,9 +7,9 @@
 
 namespace vantoro {
 
-using PopupAccessor = fw::Ref<fw::PopupMenu> (Window1::*)();
-using LabelAccessor = fw::Ref<fw::Label> (Window1::*)();
-using FieldAccessor = fw::Ref<fw::TextField> (Window1::*)();
-using ButtonAccessor = fw::Ref<fw::PushButton> (Window1::*)();
+using PopupAccessor = fw::Found<fw::PopupMenu> (Window1::*)();
+using LabelAccessor = fw::Found<fw::Label> (Window1::*)();
+using FieldAccessor = fw::Found<fw::TextField> (Window1::*)();
+using ButtonAccessor = fw::Found<fw::PushButton> (Window1::*)();
 
 } // namespace vantoro

@@ -1,7 +1,8 @@
 // The main window under long use and under a fault of an odd kind: Restart
-// after Restart leaves every widget its own accessibility interface, and a
+// after Restart leaves every widget its own accessibility interface, a
 // handler that throws something the runtime does not know is reported like
-// any other exception, and the program goes on.
+// any other exception, and the program goes on; what went wrong, and where,
+// reaches the error output.
 #include "framework/delegate.h"
 #include "framework/runtime.h"
 #include "framework/services.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -65,6 +67,34 @@ TEST(Robustness, AnExceptionOfAnUnknownTypeIsReportedAndTheProgramGoesOn) {
         w->Close();
         fw::runtime::setExceptionHelper(nullptr);
     }
+}
+
+TEST(Robustness, TheErrorOutputNamesAMissingControlAndAListThatStopped) {
+    fw::seams::messageBoxTexts().clear();
+    fw::Ref<vantoro::Window1> w = vantoro::implicit::Window1();
+    // A control that the window no longer finds by its name: the team popups'
+    // handler asks for it when another team is chosen.
+    fw::deref(w->PopupMenu2()).SetName("Renamed");
+    ::testing::internal::CaptureStderr();
+    fw::testing::chooseRow(w->PopupMenu1(), 1);
+    std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("NilObjectException"), std::string::npos) << said;
+    EXPECT_NE(said.find("no PopupMenu2 in Window1.Window1"), std::string::npos) << said;
+    EXPECT_NE(said.find("team_selection.cpp:"), std::string::npos) << said;
+    // The user's box says no more than before.
+    EXPECT_EQ(fw::seams::messageBoxTexts(),
+              (std::vector<std::string>{"An exception of class NilObjectException was not handled."}));
+
+    // A property list that names a key the class does not have is applied up to
+    // that key, and the rest is reported, not dropped in silence.
+    using namespace std::string_view_literals;
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(fw::SetProperties(fw::deref(w->Label1()), "Text \0\0\0\x02hiCaptionColour \x01"sv));
+    said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(fw::deref(w->Label1()).Text(), "hi");
+    EXPECT_NE(said.find("Label1 (Label)"), std::string::npos) << said;
+    EXPECT_NE(said.find("unknown key \"CaptionColour\""), std::string::npos) << said;
+    w->Close();
 }
 
 } // namespace
