@@ -21,7 +21,7 @@ std::unique_ptr<fw::ClassRecord> WindowTimer::buildRecord() {
     r->methods = {
         hiddenMethod("_SetWindow", "%%o<Window>", fw::invokerOf<&WindowTimer::SetWindow>()),
         publicMethod("Window", "%o<Window>%", fw::invokerOf<&WindowTimer::Window>()),
-        hiddenMethod("_Index", "%i4%", fw::invokerOf<&WindowTimer::GetIndex>()),
+        hiddenMethod("_Index", "%i4%", fw::invokerOf<&WindowTimer::Index>()),
         hiddenMethod("_SetIndex", "%%i4", fw::invokerOf<&WindowTimer::SetIndex>()),
         publicMethod("Constructor", "%%", fw::invokerOf<&WindowTimer::Constructor>()),
     };
@@ -31,7 +31,7 @@ std::unique_ptr<fw::ClassRecord> WindowTimer::buildRecord() {
     index.name = "Index";
     index.typeCode = "i4";
     index.attributes = {publicScope()};
-    index.get = [](const fw::Object& o) { return fw::Value(static_cast<const WindowTimer&>(o).GetIndex()); };
+    index.get = [](const fw::Object& o) { return fw::Value(static_cast<const WindowTimer&>(o).Index()); };
     index.set = [](fw::Object& o, const fw::Value& v) { static_cast<WindowTimer&>(o).SetIndex(std::get<std::int32_t>(v)); };
     fw::PropertyRow owner;
     owner.name = "ownerWindow";

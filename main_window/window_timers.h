@@ -15,7 +15,7 @@ public:
     void Constructor() {}
     void SetWindow(fw::Ref<fw::Window> w);
     fw::Ref<fw::Window> Window() const { return ownerWindow_; }
-    std::int32_t GetIndex() const { return index_; }
+    std::int32_t Index() const { return index_; }
     void SetIndex(std::int32_t i) { index_ = i; }
 
     void SetWindowOwner(fw::Window* window) override { SetWindow(fw::Ref<fw::Window>(window)); }

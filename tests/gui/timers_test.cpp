@@ -96,7 +96,7 @@ TEST(WindowTimers, OwnerAndIndex) {
         auto windowTimer = fw::checkedCast<vantoro::WindowTimer>(fw::Ref<fw::Object>(timer.get()));
         EXPECT_EQ(windowTimer->Window().get(), w.get());
         windowTimer->SetIndex(7);
-        EXPECT_EQ(windowTimer->GetIndex(), 7);
+        EXPECT_EQ(windowTimer->Index(), 7);
         // The same through the class's method rows.
         fw::callMethod(*timer, "_SetIndex", std::vector<fw::Value>{fw::Value(std::int32_t{-3})});
         EXPECT_EQ(std::get<std::int32_t>(fw::callMethod(*timer, "_Index")), -3);
