@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DVANTORO_BENCH=OFF >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build build -j"$(nproc)" --target vantoro2011
 exec build/vantoro2011

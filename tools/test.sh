@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+# tools/run.sh turns the tests off in the same folder: turn them on again.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DVANTORO_BENCH=ON >/dev/null
 cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure -j"$(nproc)"
