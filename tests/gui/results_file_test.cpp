@@ -37,7 +37,7 @@ std::map<std::string, std::string> snapshot(const fs::path& root) {
 // table: heading, eight rows, ten "=", each line ended by a line feed.
 std::string expectedBlock(const std::vector<std::string>& wins) {
     std::string b = "TEAM (BCS#)_Strength\t|| Number of Wins\n";
-    for (int i = 0; i < 8; ++i) b += std::string(kEntries[i]) + "\t|| " + wins[i] + "\n";
+    for (std::size_t i = 0; i < 8; ++i) b += std::string(kEntries[i]) + "\t|| " + wins[i] + "\n";
     return b + "==========\n";
 }
 
@@ -68,7 +68,7 @@ protected:
     }
 
     void setWins(const std::vector<std::string>& wins) {
-        for (int i = 0; i < 8; ++i) fw::deref(w_->Listbox1()).SetCell(i, 1, wins[i]);
+        for (int i = 0; i < 8; ++i) fw::deref(w_->Listbox1()).SetCell(i, 1, wins[static_cast<std::size_t>(i)]);
     }
     // A final has just enabled Save_List; the user types an ID and clicks it.
     void save(const std::string& typedId) {
