@@ -24,7 +24,7 @@ if [[ ${VANTORO_MEASURE_INSIDE:-} != 1 ]]; then
     # A new build folder is configured as Release; an existing one keeps its build type.
     type=()
     [[ -f $build/CMakeCache.txt ]] || type=(-DCMAKE_BUILD_TYPE=Release)
-    cmake -S "$repo" -B "$build" "${type[@]}" -DVANTORO_BENCH=ON >/dev/null
+    cmake -S "$repo" -B "$build" "${type[@]}" -DBUILD_TESTING=ON -DVANTORO_BENCH=ON >/dev/null
     log=$(mktemp)
     if ! cmake --build "$build" -j"$(nproc)" --target vantoro2011 vantoro_bare_window vantoro_soak >"$log" 2>&1; then
         cat "$log"

@@ -82,7 +82,8 @@ bool closesCleanly(int fd) {
 bool readAt(int fd, std::string& into, long long from) {
     std::size_t done = 0;
     while (done < into.size()) {
-        const ssize_t n = ::pread(fd, into.data() + done, into.size() - done, static_cast<off_t>(from) + done);
+        const ssize_t n =
+            ::pread(fd, into.data() + done, into.size() - done, static_cast<off_t>(from) + static_cast<off_t>(done));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
         done += static_cast<std::size_t>(n);
@@ -93,7 +94,8 @@ bool readAt(int fd, std::string& into, long long from) {
 bool writeAt(int fd, const std::string& data, long long at) {
     std::size_t done = 0;
     while (done < data.size()) {
-        const ssize_t n = ::pwrite(fd, data.data() + done, data.size() - done, static_cast<off_t>(at) + done);
+        const ssize_t n =
+            ::pwrite(fd, data.data() + done, data.size() - done, static_cast<off_t>(at) + static_cast<off_t>(done));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
         done += static_cast<std::size_t>(n);

@@ -18,6 +18,7 @@ struct SeamState {
     std::vector<std::string> urls;
     std::optional<bool> shift;
     std::optional<seams::Day> today;
+    std::optional<std::string> dateLocale;
     std::optional<std::string> folder;
 };
 SeamState& seamState() {
@@ -66,7 +67,8 @@ Date::Date() {
 
 std::string Date::ShortDate() const {
     const QDate date(year_, month_, day_);
-    const QLocale locale = QLocale::system();
+    const auto& named = seamState().dateLocale;
+    const QLocale locale = named ? QLocale(QString::fromStdString(*named)) : QLocale::system();
     // Without a configured locale the system's short date is the numeric
     // month/day/year form rather than the C locale's spelled-out month.
     if (locale.language() == QLocale::C) return date.toString("M/d/yy").toStdString();
@@ -87,6 +89,7 @@ void recordUrls(bool on) { seamState().recordUrls = on; }
 std::vector<std::string>& shownUrls() { return seamState().urls; }
 void setShiftKey(std::optional<bool> down) { seamState().shift = down; }
 void setToday(std::optional<Day> day) { seamState().today = day; }
+void setDateLocale(std::optional<std::string> name) { seamState().dateLocale = std::move(name); }
 void setApplicationFolder(std::optional<std::string> folder) { seamState().folder = std::move(folder); }
 } // namespace seams
 

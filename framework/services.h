@@ -54,6 +54,8 @@ struct Day {
     int year, month, day;
 };
 void setToday(std::optional<Day> day);
+// The locale of the short date: a named one ("de_DE"), or nullopt for the system's.
+void setDateLocale(std::optional<std::string> name);
 // The application's folder: fixed, or nullopt for the executable's folder.
 void setApplicationFolder(std::optional<std::string> folder);
 } // namespace seams

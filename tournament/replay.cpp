@@ -3,8 +3,6 @@
 #include "tournament/bowl_game.h"
 #include "tournament/bracket.h"
 
-#include <ranges>
-
 namespace vantoro {
 
 using bracket::kGames;
@@ -17,7 +15,8 @@ void Window1::PushButton8_Action(fw::Ref<fw::PushButton>) {
 void Window1::PushButton9_Action(fw::Ref<fw::PushButton> button) {
     fw::deref(button).SetEnabled(false);
     // The final first, then the Crystal Bowl, then the China Bowl.
-    for (const bracket::Game& game : bracket::laterGames() | std::views::reverse) {
+    for (std::size_t i = bracket::laterGames().size(); i-- > 0;) {
+        const bracket::Game& game = bracket::laterGames()[i];
         for (const bracket::Slot& slot : game.slots) fw::deref((this->*slot.name)()).SetText("TEAM: TBA");
         for (const bracket::Slot& slot : game.slots) fw::deref((this->*slot.strength)()).SetText("");
         for (FieldAccessor score : game.scores) fw::deref((this->*score)()).SetText("");

@@ -202,7 +202,7 @@ private:
         const int kind = below(100);
         if (kind < 45) return roadStep();
         if (kind < 60) {
-            const ButtonAccessor b = kButtons[below(std::size(kButtons))];
+            const ButtonAccessor b = kButtons[static_cast<std::size_t>(below(std::size(kButtons)))];
             // Restart throws the tournament away: rarely.
             if (b == &Window1::PushButton8 && !chance(0.05)) return [] {};
             return [b] {
@@ -210,7 +210,7 @@ private:
             };
         }
         if (kind < 72) {
-            const PopupAccessor p = kPopups[below(std::size(kPopups))];
+            const PopupAccessor p = kPopups[static_cast<std::size_t>(below(std::size(kPopups)))];
             const int row = below(11);
             return [p, row] {
                 auto w = openMainWindow();
@@ -260,7 +260,8 @@ private:
                     std::vector<int> free;
                     for (int row = 1; row < team.ListCount(); ++row)
                         if (!taken.count(row)) free.push_back(row);
-                    if (!free.empty()) fw::testing::chooseRow((win.*p)(), free[pick % free.size()]);
+                    if (!free.empty())
+                        fw::testing::chooseRow((win.*p)(), free[static_cast<std::size_t>(pick) % free.size()]);
                     return;
                 }
             }

@@ -37,7 +37,7 @@ std::map<std::string, std::string> snapshot(const fs::path& root) {
 // table: heading, eight rows, ten "=", each line ended by a line feed.
 std::string expectedBlock(const std::vector<std::string>& wins) {
     std::string b = "TEAM (BCS#)_Strength\t|| Number of Wins\n";
-    for (int i = 0; i < 8; ++i) b += std::string(kEntries[i]) + "\t|| " + wins[i] + "\n";
+    for (std::size_t i = 0; i < 8; ++i) b += std::string(kEntries[i]) + "\t|| " + wins[i] + "\n";
     return b + "==========\n";
 }
 
@@ -68,7 +68,7 @@ protected:
     }
 
     void setWins(const std::vector<std::string>& wins) {
-        for (int i = 0; i < 8; ++i) fw::deref(w_->Listbox1()).SetCell(i, 1, wins[i]);
+        for (int i = 0; i < 8; ++i) fw::deref(w_->Listbox1()).SetCell(i, 1, wins[static_cast<std::size_t>(i)]);
     }
     // A final has just enabled Save_List; the user types an ID and clicks it.
     void save(const std::string& typedId) {
@@ -210,7 +210,7 @@ TEST_F(ResultsFile, ADoubleClickSavesOneBlock) {
         EXPECT_TRUE(inside);
         std::string expected;
         for (int k = 0; k < save; ++k) expected += block;
-        EXPECT_EQ(readFile(folder_ / "fan-12-8-26.txt"), expected);
+        EXPECT_EQ(readFile(folder_ / ("fan-" + dateText() + ".txt")), expected);
         EXPECT_FALSE(saveListEnabled());
     }
     EXPECT_TRUE(fw::seams::messageBoxTexts().empty());
@@ -221,13 +221,27 @@ TEST_F(ResultsFile, ADoubleClickSavesOneBlock) {
 TEST_F(ResultsFile, RestartDuringTheSaveActsAfterIt) {
     fw::testing::later(0, [this] { fw::testing::click(w_->PushButton8()); });
     save("fan");
-    EXPECT_EQ(readFile(folder_ / "fan-12-8-26.txt"), expectedBlock({"3", "0", "1", "0", "10", "0", "0", "2"}));
+    EXPECT_EQ(readFile(folder_ / ("fan-" + dateText() + ".txt")),
+              expectedBlock({"3", "0", "1", "0", "10", "0", "0", "2"}));
     EXPECT_FALSE(w_->isOpen());
     auto fresh = vantoro::implicit::Window1();
     EXPECT_NE(fresh.get(), w_.get());
     EXPECT_EQ(fw::deref(fresh->Listbox1()).ListCount(), 0);
     EXPECT_TRUE(fw::seams::messageBoxTexts().empty());
     fresh->Close();
+}
+
+// The date in a file's name is the locale's short date; where no locale is
+// configured (C) it is the numeric month/day/year form, not a spelled-out month.
+TEST(ShortDate, FollowsTheLocale) {
+    fw::seams::setToday(fw::seams::Day{2026, 12, 8});
+    const std::pair<const char*, const char*> cases[] = {{"en_US", "12/8/26"}, {"de_DE", "08.12.26"}, {"C", "12/8/26"}};
+    for (const auto& [locale, shortDate] : cases) {
+        fw::seams::setDateLocale(locale);
+        EXPECT_EQ(fw::Date().ShortDate(), shortDate) << locale;
+    }
+    fw::seams::setDateLocale(std::nullopt);
+    fw::seams::setToday(std::nullopt);
 }
 
 TEST(FolderItem, AStreamDroppedWithoutCloseLeavesNoTrace) {

@@ -196,7 +196,10 @@ TEST(Fuzz, TextFunctionsKeepTheirInvariants) {
     const std::vector<std::string> separators = {",", "_", "\r", std::string(1, '\0'), "ab", "--", " ", "\xC3\xA9", ""};
     for (int i = 0; i < 20000; ++i) {
         const std::string s = randomBytes(rng, 24);
-        const std::string sep = pick(rng, 0, 4) == 0 ? randomBytes(rng, 3) : separators[pick(rng, 0, static_cast<int>(separators.size()) - 1)];
+        const std::string sep =
+            pick(rng, 0, 4) == 0
+                ? randomBytes(rng, 3)
+                : separators[static_cast<std::size_t>(pick(rng, 0, static_cast<int>(separators.size()) - 1))];
 
         const std::vector<std::string> pieces = Split(s, sep);
         ASSERT_FALSE(pieces.empty());
@@ -206,7 +209,7 @@ TEST(Fuzz, TextFunctionsKeepTheirInvariants) {
             ASSERT_EQ(n, 0);
         } else {
             ASSERT_EQ(static_cast<std::size_t>(n), pieces.size());
-            for (std::int32_t k = 1; k <= n; ++k) ASSERT_EQ(NthField(s, sep, k), pieces[k - 1]);
+            for (std::int32_t k = 1; k <= n; ++k) ASSERT_EQ(NthField(s, sep, k), pieces[static_cast<std::size_t>(k - 1)]);
         }
         ASSERT_EQ(NthField(s, sep, 0), "");
         ASSERT_EQ(NthField(s, sep, n + 1), "");
