@@ -54,15 +54,11 @@ bool Keyboard::AsyncShiftKey() {
 }
 
 Date::Date() {
-    const QDateTime now = QDateTime::currentDateTime();
-    QDate d = now.date();
+    QDate d = QDate::currentDate();
     if (const auto& fixed = seamState().today) d = QDate(fixed->year, fixed->month, fixed->day);
     year_ = d.year();
     month_ = d.month();
     day_ = d.day();
-    hour_ = now.time().hour();
-    minute_ = now.time().minute();
-    second_ = now.time().second();
 }
 
 std::string Date::ShortDate() const {

@@ -22,16 +22,13 @@ bool AsyncShiftKey();
 
 class Date {
 public:
-    // Holds the current date and time.
+    // Holds the current date; the program asks a date for nothing but its day.
     Date();
-    int Year() const { return year_; }
-    int Month() const { return month_; }
-    int Day() const { return day_; }
     // The date in the system's short form.
     std::string ShortDate() const;
 
 private:
-    int year_ = 0, month_ = 0, day_ = 0, hour_ = 0, minute_ = 0, second_ = 0;
+    int year_ = 0, month_ = 0, day_ = 0;
 };
 
 // The folder of the executable, where bare file names lie.
