@@ -2989,7 +2989,6 @@ consteval std::size_t firstMismatchedHandler() {
 
 } // namespace
 
-static_assert(std::size(kDeclaredControls) == kMainControlCount);
 static_assert(firstMismatchedControl() == kMainControlCount,
               "a control of the design table differs from window1_lists.h in name or class, or its property list "
               "names another control");
