@@ -8,7 +8,9 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QClipboard>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -19,6 +21,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPixmap>
 #include <QStyle>
 #include <QTableWidget>
@@ -31,6 +34,7 @@
 #include <QWindow>
 
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #include <sys/stat.h>
@@ -55,6 +59,13 @@ void clickInWindow(QWidget* w) {
     QWidget* top = w->window();
     if (QWindow* handle = top->windowHandle())
         QTest::mouseClick(handle, Qt::LeftButton, Qt::NoModifier, w->mapTo(top, w->rect().center()));
+}
+
+std::unique_ptr<QMimeData> mimeData(Incoming data, const std::string& text) {
+    if (data == Incoming::Null) return nullptr;
+    auto mime = std::make_unique<QMimeData>();
+    if (data == Incoming::Text) mime->setText(QString::fromStdString(text));
+    return mime;
 }
 
 unsigned rgbOf(const QColor& c) { return (unsigned(c.red()) << 16) | (unsigned(c.green()) << 8) | unsigned(c.blue()); }
@@ -424,6 +435,29 @@ bool activate(const Window& window) {
     if (!native) return false;
     native->activateWindow();
     return QTest::qWaitForWindowActive(native, kDeadlineMs);
+}
+
+void setClipboard(Incoming data, const std::string& text) {
+    QGuiApplication::clipboard()->setMimeData(mimeData(data, text).release());
+}
+
+bool drop(const Ref<Object>& control, Incoming data, const std::string& text) {
+    QWidget* target = requireWidget(control);
+    // Drops land where the text is: an area's viewport, a combo box's field.
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(target)) target = area->viewport();
+    else if (auto* combo = qobject_cast<QComboBox*>(target); combo && combo->lineEdit()) target = combo->lineEdit();
+    const std::unique_ptr<QMimeData> mime = mimeData(data, text);
+    const QPoint at = target->rect().center();
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(at, actions, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) return false;
+    QDragMoveEvent move(at, actions, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    if (!move.isAccepted()) return false;
+    QDropEvent dropped(at, actions, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &dropped);
+    return dropped.isAccepted();
 }
 
 int foreignAccessibleInterfaces(const Window& window) {

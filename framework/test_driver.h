@@ -190,6 +190,16 @@ Box drawnText(const Ref<Object>& label);
 // platform reports it active; only then do focus and Edit items reach it.
 bool activate(const Window& window);
 
+// What another program may hand over in a paste or a drop: text, data that
+// lists no format at all, or none.
+enum class Incoming { Text, NoFormats, Null };
+// Puts that on the clipboard, for the paste keys and the Edit menu.
+void setClipboard(Incoming data, const std::string& text = {});
+// The user drags that over the control and lets go: the enter, move and drop
+// events as the window system delivers them, each only if the one before was
+// accepted. True when the control took the drop.
+bool drop(const Ref<Object>& control, Incoming data, const std::string& text = {});
+
 // How many of the window's widgets the accessibility system answers with an
 // interface that serves another object (a deleted widget's, say); 0 when each
 // has its own. Asking creates the interfaces, as a screen reader does.

@@ -1,6 +1,9 @@
 #include "framework/controls/combo_box.h"
 
+#include "framework/incoming_text.h"
+
 #include <QComboBox>
+#include <QLineEdit>
 
 namespace fw {
 
@@ -23,6 +26,7 @@ const ClassRecord& ComboBox::staticRecord() { return lookupClass("ComboBox", bui
 QWidget* ComboBox::createWidget(QWidget* content) {
     auto* combo = new QComboBox(content);
     combo->setEditable(true);
+    incoming::guardDrops(*combo->lineEdit());
     combo->setInsertPolicy(QComboBox::NoInsert);
     return combo;
 }

@@ -1,5 +1,6 @@
 #include "framework/controls/text_area.h"
 
+#include "framework/incoming_text.h"
 #include "framework/spelling.h"
 
 #include <QTextEdit>
@@ -38,7 +39,7 @@ std::unique_ptr<ClassRecord> build() {
 const ClassRecord& TextArea::staticRecord() { return lookupClass("TextArea", build); }
 
 QWidget* TextArea::createWidget(QWidget* content) {
-    auto* edit = new QTextEdit(content);
+    QTextEdit* edit = incoming::newTextEdit(content);
     edit->setAcceptRichText(false);
     edit->setLineWrapMode(QTextEdit::WidgetWidth);
     edit->setTabChangesFocus(!acceptTabs_);

@@ -1,5 +1,7 @@
 #include "framework/controls/text_field.h"
 
+#include "framework/incoming_text.h"
+
 #include <QLineEdit>
 
 namespace fw {
@@ -33,6 +35,7 @@ const ClassRecord& TextField::staticRecord() { return lookupClass("TextField", b
 
 QWidget* TextField::createWidget(QWidget* content) {
     auto* edit = new QLineEdit(content);
+    incoming::guardDrops(*edit);
     QObject::connect(edit, &QLineEdit::textEdited, edit,
                      [this](const QString& text) { userEdited(text.toStdString()); });
     edit->setAutoFillBackground(true);

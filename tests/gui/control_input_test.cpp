@@ -1,9 +1,11 @@
 // Input that reaches controls around the program's handlers: where the keyboard
 // focus goes when a handler disables the focused control, Tab and the arrow
-// keys in the results list, the mouse wheel and the keys on a closed popup, the EnableMenuItems event when a menu opens, and
-// the Delete item in a one-line field and in a text area.
+// keys in the results list, the mouse wheel and the keys on a closed popup, the EnableMenuItems event when a menu opens,
+// the Delete item in a one-line field and in a text area, and pastes and drops of data that holds nothing.
 #include "framework/controls/text_area.h"
 #include "framework/menu.h"
+#include "shell/implicit_instances.h"
+#include "shell/window2.h"
 #include "shell/window3.h"
 #include "tournament_steps.h"
 
@@ -199,6 +201,50 @@ TEST_F(ControlInput, DeleteRemovesOnlyTheSelectionInFieldsAndAreas) {
     clear();
     EXPECT_EQ(area->Text(), text.substr(1));
     instructions->Close();
+}
+
+TEST_F(ControlInput, PastesAndDropsOfDataWithoutFormatsInsertNothingAndTextStillGoesIn) {
+    using fw::testing::Incoming;
+    ASSERT_TRUE(fw::testing::chooseMenu(*w, "instructionsinstructions"));
+    auto instructions = fw::checkedCast<vantoro::Window3>(fw::Window::GetImplicitWindow("Window3.Window3"));
+    ASSERT_TRUE(instructions);
+    auto area = instructions->TextArea1();
+    fw::testing::focus(object(area));
+    ASSERT_TRUE(fw::testing::activate(*instructions));
+    const std::string text(vantoro::instructions::kText);
+
+    // Nothing owns the clipboard: the paste keys and the Edit menu's Paste.
+    fw::testing::setClipboard(Incoming::NoFormats);
+    for (const char* keys : {"Ctrl+V", "Shift+Ins"}) pressKeysOnFocus(*instructions, keys);
+    fw::chooseMenuItem(fw::deref(w->GetMenuBar()).Lookup("EditPaste"), instructions.get());
+    for (Incoming nothing : {Incoming::NoFormats, Incoming::Null})
+        EXPECT_FALSE(fw::testing::drop(object(area), nothing));
+    EXPECT_EQ(area->Text(), text);
+    EXPECT_TRUE(instructions->isOpen());
+
+    // Real text goes in as plain text, pasted and dropped.
+    fw::testing::setClipboard(Incoming::Text, "pasted ");
+    pressKeysOnFocus(*instructions, "Ctrl+Home");
+    pressKeysOnFocus(*instructions, "Ctrl+V");
+    EXPECT_EQ(area->Text(), "pasted " + text);
+    EXPECT_TRUE(fw::testing::drop(object(area), Incoming::Text, "dropped"));
+    EXPECT_NE(area->Text().find("dropped"), std::string::npos);
+    EXPECT_EQ(area->Text().size(), text.size() + 14);
+    instructions->Close();
+
+    // The one-line fields: the UserID field and the About window's combo box.
+    ASSERT_TRUE(fw::testing::chooseMenu(*w, "FileAboutVantoro2011"));
+    auto about = fw::checkedCast<vantoro::Window2>(fw::Window::GetImplicitWindow("Window2.Window2"));
+    ASSERT_TRUE(about);
+    for (const fw::Ref<fw::Object>& field : {object(w->TextField15()), object(about->ComboBox1())}) {
+        for (Incoming nothing : {Incoming::NoFormats, Incoming::Null})
+            EXPECT_FALSE(fw::testing::drop(field, nothing));
+        EXPECT_EQ(fw::testing::inspect(field).text, "");
+        EXPECT_TRUE(fw::testing::drop(field, Incoming::Text, "jsmith"));
+        EXPECT_EQ(fw::testing::inspect(field).text, "jsmith");
+    }
+    about->Close();
+    EXPECT_TRUE(fw::seams::messageBoxTexts().empty());
 }
 
 // A window of the test's own with a menu of two items that do not enable

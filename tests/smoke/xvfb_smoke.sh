@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Smoke test in a real X server: starts the program under a virtual X server,
 # finds its main window by title, takes a screenshot, checks that the window
-# manager is told the window's size is fixed, quits through Ctrl+Q and expects
-# exit status 0 within a few seconds.
+# manager is told the window's size is fixed, pastes nothing into the
+# Instructions text by each of the ways a user pastes, quits through Ctrl+Q and
+# expects exit status 0 within a few seconds.
 #
 #   bash tests/smoke/xvfb_smoke.sh PROGRAM [SCREENSHOT.png]
 #
@@ -42,5 +43,34 @@ if [[ -z $min || $min != "$max" || -z $functions ]] || ((functions & 0x12)); the
     exit 1
 fi
 echo "fixed size $min, Motif functions $functions"
+# Nothing owns the clipboard or the selection in a fresh X server: Ctrl+V,
+# Shift+Insert and a middle click into the Instructions text paste nothing.
+visible() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
+xdotool key alt+f Right Right Return
+if ! instructions=$(timeout 20 xdotool search --sync --onlyvisible --name '^Instructions$' | head -n 1) ||
+    [[ -z $instructions ]]; then
+    echo "FAIL: no Instructions window within 20 s"
+    exit 1
+fi
+xdotool windowfocus --sync "$instructions"
+eval "$(xdotool getwindowgeometry --shell "$instructions")"
+# The text area's middle, below the window's menu bar.
+xdotool mousemove --window "$instructions" 268 $((HEIGHT - 361 + 153)) click 1
+xdotool key ctrl+v shift+Insert
+xdotool click 2
+# Still answering: a menu opened after the pastes shows.
+before=$(visible)
+xdotool key alt+f
+for _ in $(seq 100); do
+    (($(visible) > before)) && break
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+if (($(visible) <= before)); then
+    echo "FAIL: the program does not answer after the pastes into the Instructions text"
+    exit 1
+fi
+xdotool key Escape Escape
+echo "pasted nothing into the Instructions text three ways; the program answers"
 quit_program
 echo "PASS: quit through Ctrl+Q with exit status 0"
