@@ -113,7 +113,8 @@ struct CallSite {
 
 // A reference found by name: a window's control or a menu bar's item. A nil
 // one still says what was looked for, and where, so that using it names what
-// is missing. The names are the program's own constants.
+// is missing. It keeps its own copy of both names, so a name built on the spot
+// by the caller is still there when the message is made.
 template <class T>
 class Found : public Ref<T> {
 public:
@@ -123,8 +124,8 @@ public:
     std::string_view within() const { return within_; }
 
 private:
-    std::string_view name_;
-    std::string_view within_;
+    std::string name_;
+    std::string within_;
 };
 
 [[noreturn]] void throwNilObject(const CallSite& where);

@@ -153,8 +153,11 @@ void holdStartMessage(QtMsgType type, const QMessageLogContext& context, const Q
 
 void init(int& argc, char** argv, std::string_view noDisplay) {
     // A file-size limit makes a write fail (and the save report it) instead of
-    // ending the program half-way through the file.
+    // ending the program half-way through the file. Error output into a pipe
+    // that nobody reads any more fails quietly too, instead of ending the
+    // program before the user's box shows.
     std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
     State& s = state();
     if (s.app || QCoreApplication::instance()) return;
     // Only the program's name goes to the GUI toolkit: the program takes no

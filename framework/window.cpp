@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace fw {
 
@@ -61,6 +62,7 @@ std::unique_ptr<ClassRecord> buildWindow() {
     // Gives the one row of that name what the runtime provides for it.
     auto set = [&](std::string_view name, const char* signature, Invoker invoke) {
         const auto m = std::find_if(r->methods.begin(), r->methods.end(), [&](const MethodRow& row) { return row.name == name; });
+        if (m == r->methods.end()) throw std::logic_error("Window lists no operation \"" + std::string(name) + "\"");
         m->signature = signature;
         m->invoke = std::move(invoke);
     };
