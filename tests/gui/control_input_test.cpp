@@ -22,6 +22,15 @@ using fw::testing::pressKeysOnFocus;
 class ControlInput : public tournament_steps::TournamentTest {
 protected:
     fw::Ref<fw::Object> object(const auto& control) { return fw::Ref<fw::Object>(control.get()); }
+    // The Instructions window, opened and active, its text holding the focus.
+    fw::Ref<vantoro::Window3> instructionsWithTheTextFocused() {
+        EXPECT_TRUE(fw::testing::chooseMenu(*w, "instructionsinstructions"));
+        auto instructions = fw::checkedCast<vantoro::Window3>(fw::Window::GetImplicitWindow("Window3.Window3"));
+        if (!instructions) return instructions;
+        fw::testing::focus(object(instructions->TextArea1()));
+        EXPECT_TRUE(fw::testing::activate(*instructions));
+        return instructions;
+    }
 };
 
 TEST_F(ControlInput, DisablingTheFocusedControlHandsTheFocusToNoControl) {
@@ -183,12 +192,9 @@ TEST_F(ControlInput, DeleteRemovesOnlyTheSelectionInFieldsAndAreas) {
     ASSERT_TRUE(fw::testing::chooseMenu(*w, "EditClear"));
     EXPECT_EQ(field->Text(), "abd");
 
-    ASSERT_TRUE(fw::testing::chooseMenu(*w, "instructionsinstructions"));
-    auto instructions = fw::checkedCast<vantoro::Window3>(fw::Window::GetImplicitWindow("Window3.Window3"));
+    auto instructions = instructionsWithTheTextFocused();
     ASSERT_TRUE(instructions);
     auto area = instructions->TextArea1();
-    fw::testing::focus(object(area));
-    ASSERT_TRUE(fw::testing::activate(*instructions));
     const std::string text(vantoro::instructions::kText);
     fw::Ref<fw::MenuBar> bar = w->GetMenuBar();
     auto clear = [&] { fw::chooseMenuItem(fw::deref(bar).Lookup("EditClear"), instructions.get()); };
@@ -205,12 +211,9 @@ TEST_F(ControlInput, DeleteRemovesOnlyTheSelectionInFieldsAndAreas) {
 
 TEST_F(ControlInput, PastesAndDropsOfDataWithoutFormatsInsertNothingAndTextStillGoesIn) {
     using fw::testing::Incoming;
-    ASSERT_TRUE(fw::testing::chooseMenu(*w, "instructionsinstructions"));
-    auto instructions = fw::checkedCast<vantoro::Window3>(fw::Window::GetImplicitWindow("Window3.Window3"));
+    auto instructions = instructionsWithTheTextFocused();
     ASSERT_TRUE(instructions);
     auto area = instructions->TextArea1();
-    fw::testing::focus(object(area));
-    ASSERT_TRUE(fw::testing::activate(*instructions));
     const std::string text(vantoro::instructions::kText);
 
     // Nothing owns the clipboard: the paste keys and the Edit menu's Paste.
