@@ -6,12 +6,12 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QAction>
-#include <QAbstractScrollArea>
 #include <QApplication>
-#include <QClipboard>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFontInfo>

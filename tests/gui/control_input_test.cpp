@@ -4,7 +4,6 @@
 // the Delete item in a one-line field and in a text area, and pastes and drops of data that holds nothing.
 #include "framework/controls/text_area.h"
 #include "framework/menu.h"
-#include "shell/implicit_instances.h"
 #include "shell/window2.h"
 #include "shell/window3.h"
 #include "tournament_steps.h"
