@@ -1,6 +1,7 @@
 #include "framework/runtime.h"
 
 #include "framework/application.h"
+#include "framework/light_palette.h"
 #include "framework/services.h"
 #include "framework/window.h"
 
@@ -39,6 +40,7 @@ struct State {
     std::deque<std::function<void()>> waiting;
     bool delivering = false;
     std::unique_ptr<QObject> inputGate;
+    std::unique_ptr<QObject> paletteKeeper;
     int exitCode = 0;
     // Keeps argc alive for QApplication, which holds a reference to it.
     int argc = 1;
@@ -185,6 +187,7 @@ void init(int& argc, char** argv, std::string_view noDisplay) {
         if (trap.previous) trap.previous(m.type, QMessageLogContext(nullptr, 0, nullptr, m.category.c_str()), m.text);
     // The program quits only through its Quit item, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
+    s.paletteKeeper = palette::install();
     s.inputGate = std::make_unique<InputGate>();
     s.app->installEventFilter(s.inputGate.get());
 }
@@ -198,6 +201,7 @@ int exit() {
     s.waiting.clear();
     if (s.app && s.inputGate) s.app->removeEventFilter(s.inputGate.get());
     s.inputGate.reset();
+    s.paletteKeeper.reset();
     // Windows closed at shut-down are deleted before the runtime goes.
     if (s.app) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     s.app.reset();

@@ -22,7 +22,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPalette>
 #include <QPixmap>
+#include <QPushButton>
 #include <QStyle>
 #include <QTableWidget>
 #include <QTest>
@@ -165,7 +167,10 @@ WidgetInfo inspect(const Ref<Object>& control) {
     info.family = QFontInfo(w->font()).family().toStdString();
     info.bold = w->font().bold();
     info.underline = w->font().underline();
-    info.foreground = rgbOf(w->palette().color(QPalette::WindowText));
+    // The palette's colours in the control's present state (enabled or not).
+    const QPalette& palette = w->palette();
+    info.foreground = rgbOf(palette.color(QPalette::WindowText));
+    info.face = rgbOf(palette.color(QPalette::Window));
     if (auto* label = qobject_cast<QLabel*>(w)) {
         info.text = label->text().toStdString();
         info.alignment = label->alignment().testFlag(Qt::AlignHCenter) ? 1 : 0;
@@ -173,12 +178,21 @@ WidgetInfo inspect(const Ref<Object>& control) {
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         info.text = button->text().toStdString();
         info.checked = button->isChecked();
+        // A check box's caption stands on the window; a push button's on its face.
+        if (qobject_cast<QPushButton*>(w)) {
+            info.foreground = rgbOf(palette.color(QPalette::ButtonText));
+            info.face = rgbOf(palette.color(QPalette::Button));
+        }
     } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         info.text = edit->text().toStdString();
-        info.background = rgbOf(edit->palette().color(QPalette::Base));
-        info.foreground = rgbOf(edit->palette().color(QPalette::Text));
+        info.background = rgbOf(palette.color(QPalette::Base));
+        info.foreground = rgbOf(palette.color(QPalette::Text));
+        info.face = info.background;
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
         info.text = combo->currentText().toStdString();
+        // A closed popup draws its row's text with the text pen on a button face.
+        info.foreground = rgbOf(palette.color(QPalette::Text));
+        info.face = rgbOf(palette.color(QPalette::Button));
     } else if (auto* area = qobject_cast<QTextEdit*>(w)) {
         info.text = area->toPlainText().toStdString();
     }
@@ -428,6 +442,19 @@ Box drawnText(const Ref<Object>& label) {
                         ->itemTextRect(w->fontMetrics(), w->contentsRect(), flags, w->isEnabled(), w->text())
                         .translated(w->pos());
     return Box{r.x(), r.y(), r.width(), r.height()};
+}
+
+void desktopSetsPalette(unsigned window, unsigned text) {
+    QPalette palette;
+    for (int r = 0; r < QPalette::NColorRoles; ++r) {
+        const auto role = static_cast<QPalette::ColorRole>(r);
+        const bool isText = role == QPalette::WindowText || role == QPalette::Text || role == QPalette::ButtonText ||
+                            role == QPalette::BrightText || role == QPalette::HighlightedText ||
+                            role == QPalette::ToolTipText || role == QPalette::PlaceholderText;
+        palette.setColor(role, QColor::fromRgb(isText ? text : window));
+    }
+    QApplication::setPalette(palette);
+    QCoreApplication::processEvents();
 }
 
 bool activate(const Window& window) {

@@ -74,7 +74,8 @@ struct WidgetInfo {
     std::string family;          // the font family the text is drawn in
     bool bold = false, underline = false;
     unsigned background = 0;     // 0xRRGGBB of the base colour (text fields)
-    unsigned foreground = 0;     // 0xRRGGBB of the text colour
+    unsigned foreground = 0;     // 0xRRGGBB of the text colour, as drawn in the control's state
+    unsigned face = 0;           // 0xRRGGBB of what the text is drawn on, in that state
     bool checked = false;
     int alignment = 0;           // 0 left, 1 centred
     bool wordWrap = false;
@@ -185,6 +186,10 @@ struct Box {
     }
 };
 Box drawnText(const Ref<Object>& label);
+
+// The desktop sets a palette of its own on the application while the program
+// runs, as a theme switch does: `window` for every face, `text` for all text.
+void desktopSetsPalette(unsigned window, unsigned text);
 
 // Makes the window the active one, as a click on it would, and waits until the
 // platform reports it active; only then do focus and Edit items reach it.

@@ -14,7 +14,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -379,6 +382,49 @@ TEST(ControlEvents, AClosedWindowsTimerNeverFires) {
     clock->SetMode(1);
     fw::testing::wait(100);
     EXPECT_EQ(w->clockActions, 0);
+}
+
+// WCAG's contrast ratio of two 0xRRGGBB colours.
+double contrast(unsigned a, unsigned b) {
+    auto luminance = [](unsigned rgb) {
+        auto linear = [](unsigned c) {
+            const double v = c / 255.0;
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear((rgb >> 16) & 0xFF) + 0.7152 * linear((rgb >> 8) & 0xFF) + 0.0722 * linear(rgb & 0xFF);
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The windows are drawn light whatever the desktop's theme: black text on the
+// light gray window and faces, and disabled text (a locked pick) that reads on
+// its face yet looks clearly lighter; a palette the desktop sends later does
+// not replace it.
+TEST(Palette, EnabledAndDisabledTextReadOnTheirFacesWhateverTheDesktopSends) {
+    auto w = openProbe();
+    auto check = [&](const std::string& when) {
+        const std::vector<std::pair<std::string, fw::Ref<fw::RectControl>>> controls = {
+            {"popup menu", w->Choice()}, {"push button", w->Go()}, {"check box", w->Tick()}};
+        for (const auto& [kind, control] : controls) {
+            SCOPED_TRACE(kind + ", " + when);
+            control->SetEnabled(true);
+            const fw::testing::WidgetInfo enabled = fw::testing::inspect(control);
+            control->SetEnabled(false);
+            const fw::testing::WidgetInfo disabled = fw::testing::inspect(control);
+            control->SetEnabled(true);
+            EXPECT_EQ(enabled.foreground, 0x000000u);
+            EXPECT_EQ(enabled.face, 0xEFEFEFu);
+            EXPECT_GE(contrast(enabled.foreground, enabled.face), 4.5);
+            EXPECT_GE(contrast(disabled.foreground, disabled.face), 4.5);
+            EXPECT_GE(contrast(disabled.foreground, enabled.foreground), 3.0);
+        }
+    };
+    check("as started");
+    // A dark theme's window and text colours.
+    fw::testing::desktopSetsPalette(0x323232, 0xF0F0F0);
+    check("after the desktop sent a dark palette");
+    w->Close();
 }
 
 } // namespace
