@@ -56,3 +56,80 @@ quit_program() {
         exit 1
     fi
 }
+
+# Waits until the main window has its menu bar and sets menubar to its height:
+# positions are in the content area, below it.
+await_menubar() {
+    for _ in $(seq 300); do
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        ((HEIGHT > 650)) && break
+        sleep 0.1
+    done
+    menubar=$((HEIGHT - 650))
+    ((menubar > 0)) || { echo "FAIL: the window has no menu bar"; exit 1; }
+}
+
+# Waits until the program shows this many windows: the main window, and a popup
+# or menu while one is open.
+await_windows() {
+    for _ in $(seq 300); do
+        (($(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l) == $1)) && return
+        sleep 0.1
+    done
+    echo "FAIL: the program does not show $1 windows within 30 s"
+    exit 1
+}
+
+# Opens the File menu and closes it again. Input is handled in its order, so
+# once the menu shows, all that was sent before has been handled. It opens by
+# its key: under load, a click there a few milliseconds after a double-click
+# could leave the menu bar marked open with no menu shown.
+# The second Escape leaves the menu bar, which gives the keyboard back.
+settle() {
+    xdotool key alt+f
+    await_windows 2
+    xdotool key Escape
+    await_windows 1
+    xdotool key Escape
+}
+
+# Moves to the middle of a control of the main window given as "left top width height".
+at() { xdotool mousemove --window "$window" $(($1 + $3 / 2)) $(($2 + $4 / 2 + menubar)); }
+
+# Opens a popup given as "left top width height" and picks the row that many
+# steps below the one shown. The next click waits until the popup is gone:
+# while it shows, it takes the mouse.
+pick() {
+    local steps=$5
+    at "$1" "$2" "$3" "$4"
+    xdotool click 1
+    await_windows 2
+    for ((i = 0; i < steps; ++i)); do xdotool key Down; done
+    xdotool key Return
+    await_windows 1
+}
+
+# The contrast of a box of a picture as WCAG reckons it: the box's commonest
+# colour is the background, and the pixel that stands out from it most is the
+# text. Prints "#BACKGROUND #TEXT RATIO".
+#   contrast PICTURE LEFT TOP WIDTH HEIGHT
+contrast() {
+    convert "$1" -crop "$4x$5+$2+$3" +repage -depth 8 txt:- | awk '
+        function linear(c) { c /= 255; return c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ^ 2.4 }
+        /^[0-9]/ {
+            rgb = $2; gsub(/[()]/, "", rgb); split(rgb, v, ",")
+            key = sprintf("%02X%02X%02X", v[1], v[2], v[3])
+            count[key]++
+            lum[key] = 0.2126 * linear(v[1]) + 0.7152 * linear(v[2]) + 0.0722 * linear(v[3])
+        }
+        END {
+            for (k in count) if (count[k] > most) { most = count[k]; bg = k }
+            for (k in count) {
+                hi = lum[k] > lum[bg] ? lum[k] : lum[bg]; lo = lum[k] > lum[bg] ? lum[bg] : lum[k]
+                r = (hi + 0.05) / (lo + 0.05)
+                if (r > best) { best = r; fg = k }
+            }
+            if (!best) { best = 1; fg = bg }
+            printf "#%s #%s %.2f\n", bg, fg, best
+        }'
+}

@@ -22,55 +22,11 @@ fi
 
 start_program "$program"
 
-# Waits until the program shows this many windows: the main window, and a popup
-# or menu while one is open.
-await_windows() {
-    for _ in $(seq 300); do
-        (($(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l) == $1)) && return
-        sleep 0.1
-    done
-    echo "FAIL: the program does not show $1 windows within 30 s"
-    exit 1
-}
-
-# Positions are in the content area, below the menu bar, once the window has it.
-for _ in $(seq 300); do
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    ((HEIGHT > 650)) && break
-    sleep 0.1
-done
-menubar=$((HEIGHT - 650))
-((menubar > 0)) || { echo "FAIL: the window has no menu bar"; exit 1; }
-
-# Opens the File menu and closes it again. Input is handled in its order, so
-# once the menu shows, all that was sent before has been handled. It opens by
-# its key: under load, a click there a few milliseconds after a double-click
-# could leave the menu bar marked open with no menu shown.
-# The second Escape leaves the menu bar, which gives the keyboard back.
-settle() {
-    xdotool key alt+f
-    await_windows 2
-    xdotool key Escape
-    await_windows 1
-    xdotool key Escape
-}
+await_menubar
 settle
 
-# Moves to the middle of a control given as "left top width height".
-at() { xdotool mousemove --window "$window" $(($1 + $3 / 2)) $(($2 + $4 / 2 + menubar)); }
 click() { at "$@"; xdotool click 1; settle; }
 double_click() { at "$@"; xdotool click --repeat 2 --delay 0 1; settle; }
-# Opens a popup and picks the row that many steps below the one shown. The
-# next click waits until the popup is gone: while it shows, it takes the mouse.
-pick() {
-    local steps=$5
-    at "$1" "$2" "$3" "$4"
-    xdotool click 1
-    await_windows 2
-    for ((i = 0; i < steps; ++i)); do xdotool key Down; done
-    xdotool key Return
-    await_windows 1
-}
 
 team_popups=("23 47" "115 47" "207 47" "299 47" "391 47" "483 47" "575 47" "667 47")
 for k in "${!team_popups[@]}"; do pick ${team_popups[$k]} 80 20 $((k + 1)); done
