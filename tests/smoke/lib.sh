@@ -111,10 +111,11 @@ pick() {
 
 # The contrast of a box of a picture as WCAG reckons it: the box's commonest
 # colour is the background, and the pixel that stands out from it most is the
-# text. Prints "#BACKGROUND #TEXT RATIO".
+# text. Prints "#BACKGROUND #TEXT RATIO", the ratio with a decimal point in
+# any locale.
 #   contrast PICTURE LEFT TOP WIDTH HEIGHT
 contrast() {
-    convert "$1" -crop "$4x$5+$2+$3" +repage -depth 8 txt:- | awk '
+    convert "$1" -crop "$4x$5+$2+$3" +repage -depth 8 txt:- | LC_ALL=C awk '
         function linear(c) { c /= 255; return c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ^ 2.4 }
         /^[0-9]/ {
             rgb = $2; gsub(/[()]/, "", rgb); split(rgb, v, ",")

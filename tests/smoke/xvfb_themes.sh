@@ -94,7 +94,7 @@ measure() { # picture, offset of the content area, checks...
     for check in "$@"; do
         read -r name l t w h least <<<"$check"
         result=$(contrast "$picture" "$l" $((t + offset)) "$w" "$h")
-        if awk -v r="${result##* }" -v least="$least" 'BEGIN { exit !(r >= least) }'; then
+        if LC_ALL=C awk -v r="${result##* }" -v least="$least" 'BEGIN { exit !(r >= least) }'; then
             echo "  $name: $result"
         else
             echo "  FAIL: $name: $result, less than $least:1"
@@ -119,7 +119,7 @@ grep -q FAIL <<<"$report" && failed=1
 locked=$(contrast "$shot" 26 $((50 + menubar)) 50 14)
 enabled=$(contrast "$shot" 26 $((196 + menubar)) 50 14)
 echo "  enabled-pairing-popup: $enabled"
-if ! awk -v a="${enabled##* }" -v b="${locked##* }" 'BEGIN { exit !(a >= 2 * b) }'; then
+if ! LC_ALL=C awk -v a="${enabled##* }" -v b="${locked##* }" 'BEGIN { exit !(a >= 2 * b) }'; then
     echo "  FAIL: a locked pick ($locked) does not look disabled beside an enabled popup ($enabled)"
     failed=1
 fi
