@@ -57,27 +57,33 @@ quit_program() {
     fi
 }
 
+# Runs a check (a command and its arguments) again until it holds, for 30 s at
+# most: a state the program reaches in its own time, or that the last paint
+# shows late. False when it never held.
+await_true() {
+    local deadline=$((SECONDS + 30))
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+}
+
 # Waits until the main window has its menu bar and sets menubar to its height:
 # positions are in the content area, below it.
 await_menubar() {
-    for _ in $(seq 300); do
+    has_menubar() {
         eval "$(xdotool getwindowgeometry --shell "$window")"
-        ((HEIGHT > 650)) && break
-        sleep 0.1
-    done
+        ((HEIGHT > 650))
+    }
+    await_true has_menubar || { echo "FAIL: the window has no menu bar"; exit 1; }
     menubar=$((HEIGHT - 650))
-    ((menubar > 0)) || { echo "FAIL: the window has no menu bar"; exit 1; }
 }
 
 # Waits until the program shows this many windows: the main window, and a popup
 # or menu while one is open.
 await_windows() {
-    for _ in $(seq 300); do
-        (($(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l) == $1)) && return
-        sleep 0.1
-    done
-    echo "FAIL: the program does not show $1 windows within 30 s"
-    exit 1
+    shows_windows() { (($(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l) == $1)); }
+    await_true shows_windows "$1" || { echo "FAIL: the program does not show $1 windows within 30 s"; exit 1; }
 }
 
 # Opens the File menu and closes it again. Input is handled in its order, so

@@ -104,25 +104,34 @@ measure() { # picture, offset of the content area, checks...
     ((faults == 0))
 }
 
-# The picture is taken again while the last paint may lag, for 10 s at most.
-for attempt in $(seq 20); do
+# Takes a picture of the main window and sets report; true when every text reads.
+main_window_reads() {
+    local fine=0 locked enabled
     import -window "$window" "$shot"
-    report=$(measure "$shot" "$menubar" "${main_checks[@]}") && break
-    ((attempt < 20)) && sleep 0.5
-done
+    report=$(measure "$shot" "$menubar" "${main_checks[@]}") || fine=1
+    # A locked pick still looks disabled: it stands out less than the enabled
+    # pairing popup's "Choose".
+    locked=$(contrast "$shot" 26 $((50 + menubar)) 50 14)
+    enabled=$(contrast "$shot" 26 $((196 + menubar)) 50 14)
+    report+=$'\n'"  enabled-pairing-popup: $enabled"
+    if ! LC_ALL=C awk -v a="${enabled##* }" -v b="${locked##* }" 'BEGIN { exit !(a >= 2 * b) }'; then
+        report+=$'\n'"  FAIL: a locked pick ($locked) does not look disabled beside an enabled popup ($enabled)"
+        fine=1
+    fi
+    return "$fine"
+}
+# The same for the About window.
+about_reads() {
+    eval "$(xdotool getwindowgeometry --shell "$about")"
+    import -window "$about" "$about_shot"
+    report=$(measure "$about_shot" $((HEIGHT - 200)) "${about_checks[@]}")
+}
+
+# The pictures are taken again while the last paint may lag.
+failed=0
+await_true main_window_reads || failed=1
 echo "main window under $theme ($shot):"
 echo "$report"
-failed=0
-grep -q FAIL <<<"$report" && failed=1
-# A locked pick still looks disabled: it stands out less than the enabled
-# pairing popup's "Choose".
-locked=$(contrast "$shot" 26 $((50 + menubar)) 50 14)
-enabled=$(contrast "$shot" 26 $((196 + menubar)) 50 14)
-echo "  enabled-pairing-popup: $enabled"
-if ! LC_ALL=C awk -v a="${enabled##* }" -v b="${locked##* }" 'BEGIN { exit !(a >= 2 * b) }'; then
-    echo "  FAIL: a locked pick ($locked) does not look disabled beside an enabled popup ($enabled)"
-    failed=1
-fi
 
 xdotool key alt+f Down Return
 if ! about=$(timeout 20 xdotool search --sync --onlyvisible --name '^About Vantoro$' | head -n 1) ||
@@ -130,15 +139,9 @@ if ! about=$(timeout 20 xdotool search --sync --onlyvisible --name '^About Vanto
     echo "FAIL: no About window within 20 s"
     exit 1
 fi
-for attempt in $(seq 20); do
-    eval "$(xdotool getwindowgeometry --shell "$about")"
-    import -window "$about" "$about_shot"
-    report=$(measure "$about_shot" $((HEIGHT - 200)) "${about_checks[@]}") && break
-    ((attempt < 20)) && sleep 0.5
-done
+await_true about_reads || failed=1
 echo "About window under $theme ($about_shot):"
 echo "$report"
-grep -q FAIL <<<"$report" && failed=1
 
 quit_program
 ((failed == 0)) || exit 1
