@@ -5,9 +5,10 @@
 #include <QEvent>
 #include <QObject>
 #include <QPalette>
+#include <QProxyStyle>
+#include <QStyle>
 
 #include <iterator>
-#include <utility>
 
 namespace fw::palette {
 
@@ -55,32 +56,47 @@ constexpr RoleColours kLight[] = {
 // show through where the table is silent.
 static_assert(std::size(kLight) == QPalette::NColorRoles, "every colour role has its row");
 
-QPalette light() {
-    QPalette p;
+void paint(QPalette& p) {
     for (const RoleColours& row : kLight) {
         p.setColor(QPalette::Active, row.role, QColor::fromRgba(row.enabled));
         p.setColor(QPalette::Inactive, row.role, QColor::fromRgba(row.enabled));
         p.setColor(QPalette::Disabled, row.role, QColor::fromRgba(row.disabled));
     }
-    return p;
 }
 
-// Turns back a palette that the desktop's theme, or a settings tool of the
-// desktop, sets on the application while the program runs.
-class Keeper : public QObject {
+// The desktop's own style, drawing exactly as it does, whose base palette is
+// the light one. Qt asks the style for the base palette at start and again
+// whenever the desktop's theme changes, so a theme switch lands here too.
+//
+// The palette reaches the application as its base palette, with no colours
+// marked as set, rather than through QApplication::setPalette: a palette the
+// application sets carries that mark, and Qt then gives every widget a copy of
+// its own. The style caches what it draws under the palette's key, so every
+// control of every new window would draw afresh and keep its drawings cached:
+// each Restart would keep them. A base palette is shared by every widget.
+class LightStyle : public QProxyStyle {
 public:
-    explicit Keeper(QPalette palette) : palette_(std::move(palette)) {}
+    explicit LightStyle(QStyle* desktopStyle) : QProxyStyle(desktopStyle) {}
 
+    using QProxyStyle::polish;
+    void polish(QPalette& palette) override {
+        QProxyStyle::polish(palette);
+        paint(palette);
+        palette.setResolveMask(0);
+    }
+};
+
+// Turns back a palette that a settings tool of the desktop sets on the
+// application while the program runs: setting one with no colours marked
+// brings back the base palette, which the style keeps light.
+class Keeper : public QObject {
 protected:
     bool eventFilter(QObject* target, QEvent* event) override {
         if (event->type() == QEvent::ApplicationPaletteChange && target == QCoreApplication::instance() &&
-            QApplication::palette() != palette_)
-            QApplication::setPalette(palette_);
+            QApplication::palette().resolveMask() != 0)
+            QApplication::setPalette(QPalette());
         return false;
     }
-
-private:
-    QPalette palette_;
 };
 
 } // namespace
@@ -88,9 +104,9 @@ private:
 std::unique_ptr<QObject> install() {
     auto* app = QCoreApplication::instance();
     if (!app) return nullptr;
-    const QPalette palette = light();
-    QApplication::setPalette(palette);
-    auto keeper = std::make_unique<Keeper>(palette);
+    // The application owns the new style, and the new style the desktop's.
+    QApplication::setStyle(new LightStyle(QApplication::style()));
+    auto keeper = std::make_unique<Keeper>();
     app->installEventFilter(keeper.get());
     return keeper;
 }

@@ -4,8 +4,8 @@
 // a light window; on a dark theme's window they would be black on dark gray.
 // So the windows, message boxes, menus and popup lists stay light: the
 // palette is set once for the whole application when the runtime starts, and
-// one the desktop sends later (a theme switch) is turned back. The style is
-// left as the desktop chose it.
+// one the desktop sends later (a theme switch) is turned back. The style draws
+// as the desktop chose it.
 #pragma once
 
 #include <memory>
@@ -14,7 +14,7 @@ class QObject;
 
 namespace fw::palette {
 
-// Sets the light palette on the application and keeps it there for as long as
+// Gives the application the light palette and keeps it there for as long as
 // the returned keeper lives. Called once, right after the GUI toolkit has
 // started and before any window exists.
 std::unique_ptr<QObject> install();

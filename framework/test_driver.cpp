@@ -457,6 +457,8 @@ void desktopSetsPalette(unsigned window, unsigned text) {
     QCoreApplication::processEvents();
 }
 
+long long paletteKey(const Ref<Object>& control) { return requireWidget(control)->palette().cacheKey(); }
+
 bool activate(const Window& window) {
     QMainWindow* native = window.nativeWindow();
     if (!native) return false;

@@ -190,6 +190,9 @@ Box drawnText(const Ref<Object>& label);
 // The desktop sets a palette of its own on the application while the program
 // runs, as a theme switch does: `window` for every face, `text` for all text.
 void desktopSetsPalette(unsigned window, unsigned text);
+// The key under which the style caches what it draws for the control: equal
+// keys mean one shared palette, and drawings made once for all of them.
+long long paletteKey(const Ref<Object>& control);
 
 // Makes the window the active one, as a click on it would, and waits until the
 // platform reports it active; only then do focus and Edit items reach it.
