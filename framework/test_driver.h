@@ -205,6 +205,15 @@ void setClipboard(Incoming data, const std::string& text = {});
 // accepted. True when the control took the drop.
 bool drop(const Ref<Object>& control, Incoming data, const std::string& text = {});
 
+// What an assistive tool (a screen reader, dictation, switch access) does to a
+// control's text through its accessibility interface: the text set whole, as
+// a value; characters inserted, deleted or replaced (from, to: offsets in the
+// text). False when the control has no editable text.
+bool setAccessibleValue(const Ref<Object>& control, const std::string& text);
+bool insertAccessibleText(const Ref<Object>& control, int at, const std::string& text);
+bool deleteAccessibleText(const Ref<Object>& control, int from, int to);
+bool replaceAccessibleText(const Ref<Object>& control, int from, int to, const std::string& text);
+
 // How many of the window's widgets the accessibility system answers with an
 // interface that serves another object (a deleted widget's, say); 0 when each
 // has its own. Asking creates the interfaces, as a screen reader does.
