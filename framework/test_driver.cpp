@@ -523,6 +523,15 @@ bool replaceAccessibleText(const Ref<Object>& control, int from, int to, const s
     return edit != nullptr;
 }
 
+bool doAccessibleAction(const Ref<Object>& control, const std::string& action) {
+    QAccessibleInterface* iface = accessibleOf(control);
+    QAccessibleActionInterface* actions = iface ? iface->actionInterface() : nullptr;
+    const QString name = QString::fromStdString(action);
+    if (!actions || !actions->actionNames().contains(name)) return false;
+    actions->doAction(name);
+    return true;
+}
+
 int foreignAccessibleInterfaces(const Window& window) {
     QMainWindow* native = window.nativeWindow();
     if (!native) return 0;

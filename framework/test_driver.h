@@ -213,6 +213,11 @@ bool setAccessibleValue(const Ref<Object>& control, const std::string& text);
 bool insertAccessibleText(const Ref<Object>& control, int at, const std::string& text);
 bool deleteAccessibleText(const Ref<Object>& control, int from, int to);
 bool replaceAccessibleText(const Ref<Object>& control, int from, int to, const std::string& text);
+// One of the actions that the control offers such a tool ("Toggle", "Press"),
+// done as the tool's call over the bus does it: what the action sets going
+// may run once the call has returned. False when the control offers none of
+// that name.
+bool doAccessibleAction(const Ref<Object>& control, const std::string& action);
 
 // How many of the window's widgets the accessibility system answers with an
 // interface that serves another object (a deleted widget's, say); 0 when each
