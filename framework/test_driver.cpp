@@ -532,6 +532,21 @@ bool doAccessibleAction(const Ref<Object>& control, const std::string& action) {
     return true;
 }
 
+AccessibleInfo accessible(const Ref<Object>& control) {
+    AccessibleInfo info;
+    QAccessibleInterface* iface = accessibleOf(control);
+    if (!iface) return info;
+    info.name = iface->text(QAccessible::Name).toStdString();
+    info.operable = iface->state().focusable;
+    info.labelsShown = true;
+    for (const auto& [label, relation] : iface->relations(QAccessible::Label)) {
+        info.labels.push_back(label->text(QAccessible::Name).toStdString());
+        const auto* shown = qobject_cast<const QWidget*>(label->object());
+        info.labelsShown = info.labelsShown && shown && !shown->isHidden();
+    }
+    return info;
+}
+
 int foreignAccessibleInterfaces(const Window& window) {
     QMainWindow* native = window.nativeWindow();
     if (!native) return 0;

@@ -218,6 +218,16 @@ bool replaceAccessibleText(const Ref<Object>& control, int from, int to, const s
 // may run once the call has returned. False when the control offers none of
 // that name.
 bool doAccessibleAction(const Ref<Object>& control, const std::string& action);
+// What such a tool learns of a control: its name, the names of what labels it
+// and whether those are shown, and whether the user can operate it (it takes
+// the keyboard focus).
+struct AccessibleInfo {
+    std::string name;
+    std::vector<std::string> labels;
+    bool labelsShown = false; // every label that labels it is shown
+    bool operable = false;
+};
+AccessibleInfo accessible(const Ref<Object>& control);
 
 // How many of the window's widgets the accessibility system answers with an
 // interface that serves another object (a deleted widget's, say); 0 when each
