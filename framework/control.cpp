@@ -178,6 +178,10 @@ void RectControl::SetEnabled(bool v) {
     w->setEnabled(v);
 }
 
+void RectControl::setAccessibleName(const std::string& name) {
+    if (QWidget* w = widget()) w->setAccessibleName(QString::fromStdString(name));
+}
+
 void RectControl::SetVisible(bool v) {
     visible_ = v;
     if (QWidget* w = widget()) w->setVisible(v);

@@ -117,6 +117,10 @@ public:
     void attach(Window& window, QWidget* content) override;
     bool takesUserInput() const override;
 
+    // What assistive tools (a screen reader) call the control, where what it
+    // shows does not tell it apart from its like. Nothing on screen changes.
+    virtual void setAccessibleName(const std::string& name);
+
     // Text without a set size takes the framework's default size, in pixels.
     static constexpr double kDefaultTextSize = 12.0;
 

@@ -489,6 +489,66 @@ bool drop(const Ref<Object>& control, Incoming data, const std::string& text) {
     return dropped.isAccepted();
 }
 
+namespace {
+QAccessibleInterface* accessibleOf(const Ref<Object>& control) {
+    return QAccessible::queryAccessibleInterface(requireWidget(control));
+}
+
+QAccessibleEditableTextInterface* editableTextOf(const Ref<Object>& control) {
+    QAccessibleInterface* iface = accessibleOf(control);
+    return iface ? iface->editableTextInterface() : nullptr;
+}
+} // namespace
+
+bool setAccessibleValue(const Ref<Object>& control, const std::string& text) {
+    QAccessibleInterface* iface = accessibleOf(control);
+    if (!iface || !iface->editableTextInterface()) return false;
+    iface->setText(QAccessible::Value, QString::fromStdString(text));
+    return true;
+}
+
+bool insertAccessibleText(const Ref<Object>& control, int at, const std::string& text) {
+    QAccessibleEditableTextInterface* edit = editableTextOf(control);
+    if (edit) edit->insertText(at, QString::fromStdString(text));
+    return edit != nullptr;
+}
+
+bool deleteAccessibleText(const Ref<Object>& control, int from, int to) {
+    QAccessibleEditableTextInterface* edit = editableTextOf(control);
+    if (edit) edit->deleteText(from, to);
+    return edit != nullptr;
+}
+
+bool replaceAccessibleText(const Ref<Object>& control, int from, int to, const std::string& text) {
+    QAccessibleEditableTextInterface* edit = editableTextOf(control);
+    if (edit) edit->replaceText(from, to, QString::fromStdString(text));
+    return edit != nullptr;
+}
+
+bool doAccessibleAction(const Ref<Object>& control, const std::string& action) {
+    QAccessibleInterface* iface = accessibleOf(control);
+    QAccessibleActionInterface* actions = iface ? iface->actionInterface() : nullptr;
+    const QString name = QString::fromStdString(action);
+    if (!actions || !actions->actionNames().contains(name)) return false;
+    actions->doAction(name);
+    return true;
+}
+
+AccessibleInfo accessible(const Ref<Object>& control) {
+    AccessibleInfo info;
+    QAccessibleInterface* iface = accessibleOf(control);
+    if (!iface) return info;
+    info.name = iface->text(QAccessible::Name).toStdString();
+    info.operable = iface->state().focusable;
+    info.labelsShown = true;
+    for (const auto& [label, relation] : iface->relations(QAccessible::Label)) {
+        info.labels.push_back(label->text(QAccessible::Name).toStdString());
+        const auto* shown = qobject_cast<const QWidget*>(label->object());
+        info.labelsShown = info.labelsShown && shown && !shown->isHidden();
+    }
+    return info;
+}
+
 int foreignAccessibleInterfaces(const Window& window) {
     QMainWindow* native = window.nativeWindow();
     if (!native) return 0;

@@ -208,6 +208,30 @@ void setClipboard(Incoming data, const std::string& text = {});
 // accepted. True when the control took the drop.
 bool drop(const Ref<Object>& control, Incoming data, const std::string& text = {});
 
+// What an assistive tool (a screen reader, dictation, switch access) does to a
+// control's text through its accessibility interface: the text set whole, as
+// a value; characters inserted, deleted or replaced (from, to: offsets in the
+// text). False when the control has no editable text.
+bool setAccessibleValue(const Ref<Object>& control, const std::string& text);
+bool insertAccessibleText(const Ref<Object>& control, int at, const std::string& text);
+bool deleteAccessibleText(const Ref<Object>& control, int from, int to);
+bool replaceAccessibleText(const Ref<Object>& control, int from, int to, const std::string& text);
+// One of the actions that the control offers such a tool ("Toggle", "Press"),
+// done as the tool's call over the bus does it: what the action sets going
+// may run once the call has returned. False when the control offers none of
+// that name.
+bool doAccessibleAction(const Ref<Object>& control, const std::string& action);
+// What such a tool learns of a control: its name, the names of what labels it
+// and whether those are shown, and whether the user can operate it (it takes
+// the keyboard focus).
+struct AccessibleInfo {
+    std::string name;
+    std::vector<std::string> labels;
+    bool labelsShown = false; // every label that labels it is shown
+    bool operable = false;
+};
+AccessibleInfo accessible(const Ref<Object>& control);
+
 // How many of the window's widgets the accessibility system answers with an
 // interface that serves another object (a deleted widget's, say); 0 when each
 // has its own. Asking creates the interfaces, as a screen reader does.

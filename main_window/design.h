@@ -42,6 +42,15 @@ constexpr std::string_view className(ControlKind kind) {
 inline constexpr std::size_t kMainControlCount = 0 VANTORO_MAIN_CONTROLS(VANTORO_COUNT_CONTROL);
 #undef VANTORO_COUNT_CONTROL
 
+// A control as the class declares it (window1_lists.h), by name and kind.
+struct DeclaredControl {
+    std::string_view name;
+    ControlKind kind;
+};
+#define VANTORO_DECLARED_CONTROL(name, cls) DeclaredControl{#name, ControlKind::cls},
+inline constexpr DeclaredControl kDeclaredControls[] = {VANTORO_MAIN_CONTROLS(VANTORO_DECLARED_CONTROL)};
+#undef VANTORO_DECLARED_CONTROL
+
 struct ControlDesign {
     std::string_view name;
     ControlKind kind;
@@ -53,5 +62,10 @@ struct ControlDesign {
 extern const std::string_view kMainWindowRecord;
 extern const std::string_view kTimerRecord;
 extern const std::array<ControlDesign, kMainControlCount> kMainWindowControls;
+
+class Window1;
+// Gives the window's controls the names that assistive tools read
+// (accessible_names.cpp); called once every control exists.
+void nameControlsForAssistiveTools(Window1& window);
 
 } // namespace vantoro

@@ -2928,14 +2928,9 @@ constinit const std::array<ControlDesign, kMainControlCount> kMainWindowControls
 // as nil at run time.
 namespace {
 
-struct Declared {
-    std::string_view name;
-    ControlKind kind;
-};
-
-#define VANTORO_DECLARED(name, cls) Declared{#name, ControlKind::cls},
-constexpr Declared kDeclaredControls[] = {VANTORO_MAIN_CONTROLS(VANTORO_DECLARED)};
-constexpr Declared kDeclaredHandlers[] = {VANTORO_MAIN_HANDLERS(VANTORO_DECLARED, VANTORO_DECLARED)};
+// Each handler by its name, with the kind of control that raises it.
+#define VANTORO_DECLARED(name, cls) DeclaredControl{#name, ControlKind::cls},
+constexpr DeclaredControl kDeclaredHandlers[] = {VANTORO_MAIN_HANDLERS(VANTORO_DECLARED, VANTORO_DECLARED)};
 #undef VANTORO_DECLARED
 
 // The name a control's property list gives it: its first entry, "Name".
@@ -2951,7 +2946,7 @@ consteval std::string_view recordedName(std::string_view record) {
 // the timers' shared list, names itself so in its property list.
 consteval bool controlMatches(std::size_t i) {
     const ControlDesign& row = kControls[i];
-    const Declared& declared = kDeclaredControls[i];
+    const DeclaredControl& declared = kDeclaredControls[i];
     if (row.name != declared.name || row.kind != declared.kind) return false;
     if (row.kind == ControlKind::Timer) return row.record == fw::asView(kTimerRecordBytes);
     return recordedName(row.record) == row.name;
@@ -2978,7 +2973,7 @@ consteval std::size_t firstMismatchedHandler() {
             const std::string_view& event = kControls[i].events[e];
             if (event.empty()) continue;
             if (next == std::size(kDeclaredHandlers)) return i;
-            const Declared& handler = kDeclaredHandlers[next++];
+            const DeclaredControl& handler = kDeclaredHandlers[next++];
             if (handler.kind != kControls[i].kind || handler.name.size() != control.size() + 1 + event.size() ||
                 handler.name.substr(0, control.size()) != control || handler.name[control.size()] != '_' ||
                 handler.name.substr(control.size() + 1) != event)

@@ -89,6 +89,8 @@ void Window1::Layout() {
 
 void Window1::CreateControls() {
     for (const char* group : {"_CreateControls0", "_CreateControls1", "_CreateControls2"}) fw::callMethod(*this, group);
+    // The labels that names are made of are created after the popups they name.
+    nameControlsForAssistiveTools(*this);
 }
 
 void Window1::CreateControls0() { createGroup(*this, 1, 30); }

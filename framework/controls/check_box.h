@@ -1,8 +1,11 @@
-// A check box. The user's click toggles it and raises Action; setting Value
-// from code does not.
+// A check box. The user's tick or untick raises Action, however it came: a
+// click, the Space key, or an assistive tool's toggle; setting Value from code
+// does not.
 #pragma once
 
 #include "framework/control.h"
+
+#include <optional>
 
 namespace fw {
 
@@ -16,14 +19,16 @@ public:
     bool Value() const { return value_; }
     void SetValue(bool v);
 
-    void userClicked(bool checked);
-
 protected:
     QWidget* createWidget(QWidget* content) override;
 
 private:
+    void userToggled(bool checked);
+    void deliverTick();
     std::string caption_;
     bool value_ = false;
+    // The tick the user gave, until it is delivered.
+    std::optional<bool> pendingTick_;
 };
 
 } // namespace fw

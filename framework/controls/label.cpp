@@ -80,6 +80,13 @@ void Label::applyText() {
     label->setPalette(p);
 }
 
+void Label::setLabelFor(const RectControl& control) {
+    // The buddy makes the label relation that screen readers read. A "&" in
+    // the text would also become a shortcut and show underlined; the labels
+    // that name controls hold none.
+    if (auto* label = static_cast<QLabel*>(widget())) label->setBuddy(control.nativeWidget());
+}
+
 void Label::userMouseDown(std::int32_t x, std::int32_t y) { raiseUserEvent("MouseDown", {Value(x), Value(y)}); }
 
 } // namespace fw

@@ -20,6 +20,10 @@ public:
     bool MultiLine() const { return multiLine_; }
     void SetMultiLine(bool v);
 
+    // The label names `control` for assistive tools: a screen reader reads
+    // its text as the control's label.
+    void setLabelFor(const RectControl& control);
+
     // The user pressed the mouse at x, y in the label's coordinates.
     void userMouseDown(std::int32_t x, std::int32_t y);
 

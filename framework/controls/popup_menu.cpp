@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
 #include <QWheelEvent>
 
 namespace fw {
@@ -29,6 +31,22 @@ std::unique_ptr<ClassRecord> build() {
 class ChoosingComboBox : public QComboBox {
 public:
     using QComboBox::QComboBox;
+    ~ChoosingComboBox() override { delete namingLabel_; }
+
+    // Qt's bridge to the Linux accessibility bus names a combo box by the row
+    // it shows, as screen readers expect (they read a new pick as a new name),
+    // and passes no name set on the box itself. A screen reader names such a
+    // control by the label that labels it: a hidden label, a sibling whose
+    // buddy is the box, gives that relation and changes nothing on screen.
+    void nameFor(const QString& name) {
+        if (!namingLabel_) {
+            namingLabel_ = new QLabel(parentWidget());
+            namingLabel_->setTextFormat(Qt::PlainText);
+            namingLabel_->hide();
+            namingLabel_->setBuddy(this);
+        }
+        namingLabel_->setText(name);
+    }
 
 protected:
     void wheelEvent(QWheelEvent* event) override { event->ignore(); }
@@ -64,6 +82,8 @@ private:
         showPopup();
         if (!typed.isEmpty() && view()->isVisible()) view()->keyboardSearch(typed);
     }
+
+    QPointer<QLabel> namingLabel_;
 };
 } // namespace
 
@@ -119,6 +139,10 @@ void PopupMenu::userSelected(std::int32_t index) {
         showSelection();
         return true;
     });
+}
+
+void PopupMenu::setAccessibleName(const std::string& name) {
+    if (auto* combo = static_cast<ChoosingComboBox*>(widget())) combo->nameFor(QString::fromStdString(name));
 }
 
 void PopupMenu::showSelection() {

@@ -26,6 +26,10 @@ public:
     // The user picked a row.
     void userSelected(std::int32_t index);
 
+    // A screen reader reads a popup menu as the row it shows, after the label
+    // that names it: the name becomes such a label, one that is never shown.
+    void setAccessibleName(const std::string& name) override;
+
 protected:
     QWidget* createWidget(QWidget* content) override;
 

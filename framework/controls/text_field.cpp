@@ -36,15 +36,22 @@ const ClassRecord& TextField::staticRecord() { return lookupClass("TextField", b
 QWidget* TextField::createWidget(QWidget* content) {
     auto* edit = new QLineEdit(content);
     incoming::guardDrops(*edit);
-    QObject::connect(edit, &QLineEdit::textEdited, edit,
-                     [this](const QString& text) { userEdited(text.toStdString()); });
+    // Qt reports typing as an edit, but an assistive tool's text (a dictation
+    // tool, a screen reader's editing commands) only as a change.
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [this](const QString& text) {
+        if (!settingText_) text_ = text.toStdString();
+    });
     edit->setAutoFillBackground(true);
     return edit;
 }
 
 void TextField::SetText(std::string v) {
     text_ = std::move(v);
-    if (auto* edit = static_cast<QLineEdit*>(widget())) edit->setText(QString::fromStdString(text_));
+    if (auto* edit = static_cast<QLineEdit*>(widget())) {
+        settingText_ = true;
+        edit->setText(QString::fromStdString(text_));
+        settingText_ = false;
+    }
 }
 
 void TextField::SetBackColor(Color c) {

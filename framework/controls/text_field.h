@@ -1,4 +1,6 @@
-// A one-line text field with a background colour and a text colour.
+// A one-line text field with a background colour and a text colour. Text is
+// what the field shows, whoever changed it: the program, the user typing or
+// pasting, an input method or an assistive tool writing into it.
 #pragma once
 
 #include "framework/control.h"
@@ -19,14 +21,14 @@ public:
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool v);
 
-    void userEdited(std::string text) { text_ = std::move(text); }
-
 protected:
     QWidget* createWidget(QWidget* content) override;
 
 private:
     void applyColors();
     std::string text_;
+    // While the program sets the text, the field's change is no one else's.
+    bool settingText_ = false;
     fw::Color backColor_{255, 255, 255};
     fw::Color textColor_{0, 0, 0};
     bool readOnly_ = false;

@@ -1,7 +1,8 @@
 // Input that reaches controls around the program's handlers: where the keyboard
 // focus goes when a handler disables the focused control, Tab and the arrow
 // keys in the results list, the mouse wheel and the keys on a closed popup, the EnableMenuItems event when a menu opens,
-// the Delete item in a one-line field and in a text area, and pastes and drops of data that holds nothing.
+// the Delete item in a one-line field and in a text area, pastes and drops of data that holds nothing, and
+// text that an assistive tool writes into a field.
 #include "framework/controls/text_area.h"
 #include "framework/menu.h"
 #include "shell/window2.h"
@@ -206,6 +207,41 @@ TEST_F(ControlInput, DeleteRemovesOnlyTheSelectionInFieldsAndAreas) {
     clear();
     EXPECT_EQ(area->Text(), text.substr(1));
     instructions->Close();
+}
+
+// A one-line field holds what it shows, whichever way the text came: set,
+// inserted, deleted or replaced through the accessibility interface (as a
+// dictation tool or a screen reader's editing commands do), pasted, or set by
+// the program.
+TEST_F(ControlInput, AFieldHoldsWhatItShowsHoweverItsTextCame) {
+    auto field = w->TextField15();
+    const fw::Ref<fw::Object> edited = object(field);
+    auto holds = [&](const std::string& text) {
+        EXPECT_EQ(fw::testing::inspect(edited).text, text);
+        EXPECT_EQ(field->Text(), text);
+    };
+    ASSERT_TRUE(fw::testing::setAccessibleValue(edited, "jsmith"));
+    holds("jsmith");
+    ASSERT_TRUE(fw::testing::insertAccessibleText(edited, 1, "."));
+    holds("j.smith");
+    ASSERT_TRUE(fw::testing::deleteAccessibleText(edited, 0, 2));
+    holds("smith");
+    ASSERT_TRUE(fw::testing::replaceAccessibleText(edited, 0, 5, "fan"));
+    holds("fan");
+    ASSERT_TRUE(fw::testing::replaceAccessibleText(edited, 0, 3, ""));
+    holds("");
+
+    fw::testing::setClipboard(fw::testing::Incoming::Text, "j_2");
+    fw::testing::focus(edited);
+    ASSERT_TRUE(fw::testing::activate(*w));
+    ASSERT_TRUE(fw::testing::chooseMenu(*w, "EditPaste"));
+    holds("j_2");
+    field->SetText("jsmith-2");
+    holds("jsmith-2");
+    // A label has no text to edit.
+    EXPECT_FALSE(fw::testing::setAccessibleValue(object(w->Label28()), "x"));
+    EXPECT_EQ(w->Label28()->Text(), "UserID:");
+    EXPECT_TRUE(fw::seams::messageBoxTexts().empty());
 }
 
 TEST_F(ControlInput, PastesAndDropsOfDataWithoutFormatsInsertNothingAndTextStillGoesIn) {

@@ -269,6 +269,54 @@ TEST(MainWindowDesign, StylesFromTheRecords) {
     w->Close();
 }
 
+// A screen reader tells every control that the user operates apart from its
+// like: by the label that labels it where there is one (the popups, which it
+// reads by the row they show, and the UserID field), else by its name. The
+// words come from the design; no label a sighted user sees is added.
+TEST(MainWindowDesign, EveryOperableControlHasANameOfItsOwn) {
+    auto w = vantoro::implicit::Window1();
+    std::map<std::string, std::string> told; // what tells it apart -> control
+    for (const fw::Ref<fw::Control>& control : w->controls()) {
+        if (!dynamic_cast<fw::RectControl*>(control.get())) continue;
+        const fw::testing::AccessibleInfo seen = fw::testing::accessible(fw::Ref<fw::Object>(control.get()));
+        if (!seen.operable) continue;
+        SCOPED_TRACE(control->Name());
+        std::string apart = seen.name;
+        if (!seen.labels.empty()) {
+            ASSERT_EQ(seen.labels.size(), 1u);
+            apart = seen.labels.front();
+        }
+        EXPECT_FALSE(apart.empty());
+        EXPECT_TRUE(told.emplace(apart, control->Name()).second) << "\"" << apart << "\" names "
+                                                                  << told[apart] << " too";
+        // Only the UserID field's label is on screen; the popups' are not.
+        EXPECT_EQ(seen.labelsShown, control->Name() == "TextField15" || seen.labels.empty());
+    }
+    // 24 popups, 2 DONE boxes, 15 fields, 11 buttons and the results list.
+    EXPECT_EQ(told.size(), 53u);
+    const std::pair<const char*, const char*> spoken[] = {
+        {"Teams: 1", "PopupMenu1"},
+        {"Strength: 8", "PopupMenu16"},
+        {"Teams: DONE", "CheckBox1"},
+        {"Strength: DONE", "CheckBox2"},
+        {"Pasta Bowl, left team", "PopupMenu17"},
+        // The Cereal Bowl's right popup is created before its left one.
+        {"Cereal Bowl, left team", "PopupMenu21"},
+        {"Soup Bowl, right team", "PopupMenu24"},
+        {"Silver Bowl, right score", "TextField14"},
+        {"China Bowl, Play", "PushButton5"},
+        {"UserID:", "TextField15"},
+        {"Results", "Listbox1"},
+        {"Save_List", "PushButton11"},
+    };
+    for (const auto& [words, name] : spoken) EXPECT_EQ(told[words], name) << words;
+    // A popup is read as the row it shows, as screen readers expect of it.
+    EXPECT_EQ(fw::testing::accessible(w->PopupMenu1()).name, "Choose");
+    EXPECT_EQ(fw::testing::accessible(w->PopupMenu9()).name, "6");
+    EXPECT_EQ(fw::testing::accessible(w->Label28()).name, "UserID:");
+    w->Close();
+}
+
 // The bracket's team A is the left side of every game, whatever the order in
 // which the window creates the two sides' controls.
 TEST(MainWindowDesign, TheBracketsTeamAStandsOnTheLeft) {

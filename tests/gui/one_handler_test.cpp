@@ -1,6 +1,7 @@
-// One handler at a time: a click, a pick or a timer that comes while a handler
-// runs (inside its yields) waits for it, so no game, confirmation or chain step
-// runs inside another and nothing is played, confirmed or counted twice.
+// One handler at a time: a click, a pick, a timer or an assistive tool's act
+// that comes while a handler runs (inside its yields) waits for it, so no
+// game, confirmation or chain step runs inside another and nothing is played,
+// confirmed or counted twice.
 #include "framework/runtime.h"
 #include "tournament_steps.h"
 
@@ -64,6 +65,27 @@ TEST_F(OneHandlerAtATime, ADoubleClickConfirmsPlaysAndCountsOnce) {
     }
     EXPECT_EQ(totalWins(*w->Listbox1()), 1);
     EXPECT_TRUE(fw::seams::messageBoxTexts().empty());
+}
+
+// An assistive tool's toggle comes by no input event of the window system: one
+// that arrives while the second DONE box confirms (as a second toggle would
+// untick it) waits for the handler like a click, and the box that the handler
+// disabled takes it no more.
+TEST_F(OneHandlerAtATime, AnAssistiveToolsToggleWaitsForTheRunningHandler) {
+    chooseTeamsInListOrder();
+    click(w->CheckBox1());
+    auto inside = std::make_shared<bool>(false);
+    fw::testing::later(0, [box = w->CheckBox2(), inside] {
+        *inside = fw::runtime::handlerRunning() && fw::testing::doAccessibleAction(box, "Toggle");
+    });
+    click(w->CheckBox2());
+    fw::testing::processEvents();
+    EXPECT_TRUE(*inside);
+    EXPECT_EQ(w->team.size(), 8u);
+    EXPECT_EQ(w->PopupMenu17()->ListCount(), 9);
+    EXPECT_TRUE(w->CheckBox2()->Value());
+    EXPECT_TRUE(inspect(w->CheckBox2()).checked);
+    EXPECT_FALSE(inspect(w->CheckBox2()).enabled);
 }
 
 // A chain step that comes due while a game played by hand is still running

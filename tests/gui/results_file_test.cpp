@@ -113,6 +113,29 @@ TEST_F(ResultsFile, TwoSavesOnOneDayAppendTwoBlocksToOneFile) {
     EXPECT_TRUE(fw::seams::messageBoxTexts().empty());
 }
 
+// A dictation tool writes the whole UserID through the field's accessibility
+// interface, typing nothing: the file is named after what the field shows.
+// After a save, a second ID set the same way starts its own file.
+TEST_F(ResultsFile, AUserIdAnAssistiveToolWroteNamesTheFile) {
+    const std::string block = expectedBlock({"3", "0", "1", "0", "10", "0", "0", "2"});
+    auto dictate = [this](const std::string& id) {
+        const int shown = static_cast<int>(userIdShown().size());
+        ASSERT_TRUE(fw::testing::replaceAccessibleText(w_->TextField15(), 0, shown, id));
+        ASSERT_EQ(userIdShown(), id);
+        fw::deref(w_->PushButton11()).SetEnabled(true);
+        fw::testing::click(w_->PushButton11());
+    };
+    dictate("j.smith_2");
+    EXPECT_TRUE(fw::seams::messageBoxTexts().empty());
+    EXPECT_EQ(userIdShown(), "jsmith-2");
+    EXPECT_EQ(readFile(folder_ / ("jsmith-2-" + dateText() + ".txt")), block);
+
+    dictate("fan");
+    EXPECT_EQ(readFile(folder_ / ("fan-" + dateText() + ".txt")), block);
+    EXPECT_EQ(readFile(folder_ / ("jsmith-2-" + dateText() + ".txt")), block);
+    EXPECT_TRUE(fw::seams::messageBoxTexts().empty());
+}
+
 TEST_F(ResultsFile, ANewDayStartsANewFile) {
     save("fan");
     const std::string first = "fan-" + dateText() + ".txt";

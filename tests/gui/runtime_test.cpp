@@ -363,6 +363,40 @@ TEST(ControlEvents, CheckBoxValueFromCodeRaisesNoAction) {
     w->Close();
 }
 
+// A click, the Space key and an assistive tool's "Toggle" (which Qt carries
+// out with no click) each tick or untick the box and raise Action once. The
+// tool's call returns first: the tool waits for it, and would wait for a
+// message box that the handler showed inside it.
+TEST(ControlEvents, EveryWayTheUserTicksACheckBoxRaisesActionOnce) {
+    auto w = openProbe();
+    const fw::Ref<fw::CheckBox> tick = w->Tick();
+    fw::testing::click(tick);
+    EXPECT_EQ(w->tickActions, 1);
+    fw::testing::focus(tick);
+    fw::testing::pressKeysIn(tick, "Space");
+    EXPECT_EQ(w->tickActions, 2);
+    EXPECT_FALSE(tick->Value());
+
+    ASSERT_TRUE(fw::testing::doAccessibleAction(tick, "Toggle"));
+    EXPECT_EQ(w->tickActions, 2);
+    EXPECT_TRUE(fw::testing::waitUntil([&] { return w->tickActions == 3; }));
+    EXPECT_TRUE(tick->Value());
+    EXPECT_TRUE(fw::testing::inspect(tick).checked);
+    ASSERT_TRUE(fw::testing::doAccessibleAction(tick, "Toggle"));
+    EXPECT_TRUE(fw::testing::waitUntil([&] { return w->tickActions == 4; }));
+    EXPECT_FALSE(tick->Value());
+
+    fw::deref(tick).SetValue(true);
+    EXPECT_EQ(w->tickActions, 4);
+    // A disabled box offers no toggle.
+    tick->SetEnabled(false);
+    EXPECT_FALSE(fw::testing::doAccessibleAction(tick, "Toggle"));
+    fw::testing::processEvents();
+    EXPECT_EQ(w->tickActions, 4);
+    EXPECT_TRUE(fw::testing::inspect(tick).checked);
+    w->Close();
+}
+
 TEST(ControlEvents, AClosedWindowsTimerNeverFires) {
     auto open = openProbe();
     open->Clock()->SetPeriod(30);

@@ -91,6 +91,44 @@ TEST_F(TeamSelection, TheFirstDoneBoxRefusesAnIncompleteChoice) {
     }
 }
 
+// A screen reader's or switch access's "Toggle" on a DONE box is the user's
+// tick: the box's handler checks, refuses and confirms as for a click.
+TEST_F(TeamSelection, TheDoneBoxesTakeAnAssistiveToolsToggleAsAClick) {
+    using fw::testing::doAccessibleAction;
+    using fw::testing::inspect;
+    using fw::testing::waitUntil;
+    chooseTeamsInListOrder();
+    chooseRow(w->PopupMenu5(), 0);
+    ASSERT_TRUE(doAccessibleAction(w->CheckBox1(), "Toggle"));
+    EXPECT_TRUE(waitUntil([] { return !fw::seams::messageBoxTexts().empty(); }));
+    EXPECT_EQ(fw::seams::messageBoxTexts(), std::vector<std::string>{"Please complete all selections first"});
+    EXPECT_FALSE(w->CheckBox1()->Value());
+    EXPECT_FALSE(inspect(w->CheckBox1()).checked);
+    EXPECT_TRUE(w->CheckBox1()->Enabled());
+    EXPECT_FALSE(strengthPopup(0).Enabled());
+
+    chooseRow(w->PopupMenu5(), 5);
+    ASSERT_TRUE(doAccessibleAction(w->CheckBox1(), "Toggle"));
+    EXPECT_TRUE(waitUntil([this] { return w->CheckBox2()->Enabled(); }));
+    EXPECT_EQ(fw::seams::messageBoxTexts().size(), 1u);
+    EXPECT_TRUE(w->CheckBox1()->Value());
+    EXPECT_TRUE(inspect(w->CheckBox1()).checked);
+    EXPECT_FALSE(w->CheckBox1()->Enabled());
+    EXPECT_TRUE(w->CheckBox2()->Enabled());
+    for (std::size_t k = 0; k < 8; ++k) {
+        EXPECT_FALSE(teamPopup(k).Enabled());
+        EXPECT_TRUE(strengthPopup(k).Enabled());
+    }
+    EXPECT_FALSE(doAccessibleAction(w->CheckBox1(), "Toggle"));
+
+    ASSERT_TRUE(doAccessibleAction(w->CheckBox2(), "Toggle"));
+    EXPECT_TRUE(waitUntil([this] { return !w->CheckBox2()->Enabled(); }));
+    EXPECT_EQ(w->team, kEntriesInListOrder);
+    EXPECT_TRUE(inspect(w->CheckBox2()).checked);
+    EXPECT_FALSE(w->CheckBox2()->Enabled());
+    EXPECT_TRUE(w->PopupMenu17()->Enabled());
+}
+
 TEST_F(TeamSelection, TheSecondDoneBoxMakesTheEightTeamEntries) {
     chooseTeamsInListOrder();
     click(w->CheckBox1());
