@@ -4,6 +4,7 @@
 #include "framework/light_palette.h"
 #include "framework/services.h"
 #include "framework/window.h"
+#include "framework/window_system.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -165,8 +166,17 @@ void init(int& argc, char** argv, std::string_view noDisplay) {
     // Only the program's name goes to the GUI toolkit: the program takes no
     // command line, so no switch of the toolkit's own may change what it does.
     static char fallbackName[] = "vantoro2011";
-    s.argc = 1;
-    s.argv = {argc > 0 && argv && argv[0] ? argv[0] : fallbackName, nullptr};
+    s.argv = {argc > 0 && argv && argv[0] ? argv[0] : fallbackName};
+    // The window system is the runtime's choice where the desktop offers two.
+    static char platformSwitch[] = "-platform";
+    static std::string platforms;
+    if (const char* list = window_system::platformList()) {
+        platforms = list;
+        s.argv.push_back(platformSwitch);
+        s.argv.push_back(platforms.data());
+    }
+    s.argc = static_cast<int>(s.argv.size());
+    s.argv.push_back(nullptr);
     StartTrap& trap = startTrap();
     {
         std::lock_guard guard(trap.lock);

@@ -21,7 +21,8 @@ namespace runtime {
 // What init says where no window can be shown, unless it is told otherwise.
 inline constexpr std::string_view kNoDisplay = "The program shows its windows on a display, and none could be opened.\n";
 
-// RuntimeInit: sets up the GUI runtime for this process. When no window can
+// RuntimeInit: sets up the GUI runtime for this process, choosing the window
+// system where the desktop offers two (window_system.h). When no window can
 // be shown here (no display can be reached, or the window system asked for
 // cannot be loaded), it writes `noDisplay` to the error output and ends the
 // process with status 1, before the toolkit can abort it.
