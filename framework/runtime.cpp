@@ -127,6 +127,7 @@ struct StartTrap {
     std::mutex lock; // the toolkit may log from threads of its own
     bool holding = false;
     std::string noDisplay;
+    std::string noWaylandPlugin;
     QtMessageHandler previous = nullptr;
     std::vector<Held> held;
 };
@@ -146,7 +147,10 @@ void holdStartMessage(QtMsgType type, const QMessageLogContext& context, const Q
     }
     if (type == QtFatalMsg) {
         // The toolkit aborts once this handler returns, so the process ends here.
-        std::fwrite(trap.noDisplay.data(), 1, trap.noDisplay.size(), stderr);
+        // Where a Wayland desktop answers, a display was there to be had.
+        const std::string& advice =
+            window_system::waylandDesktopAnswers() ? trap.noWaylandPlugin : trap.noDisplay;
+        std::fwrite(advice.data(), 1, advice.size(), stderr);
         std::fflush(stderr);
         std::_Exit(1);
     }
@@ -154,7 +158,7 @@ void holdStartMessage(QtMsgType type, const QMessageLogContext& context, const Q
 }
 } // namespace
 
-void init(int& argc, char** argv, std::string_view noDisplay) {
+void init(int& argc, char** argv, std::string_view noDisplay, std::string_view noWaylandPlugin) {
     // A file-size limit makes a write fail (and the save report it) instead of
     // ending the program half-way through the file. Error output into a pipe
     // that nobody reads any more fails quietly too, instead of ending the
@@ -182,6 +186,7 @@ void init(int& argc, char** argv, std::string_view noDisplay) {
         std::lock_guard guard(trap.lock);
         trap.holding = true;
         trap.noDisplay = noDisplay;
+        trap.noWaylandPlugin = noWaylandPlugin;
         trap.previous = qInstallMessageHandler(holdStartMessage);
     }
     s.app = std::make_unique<QApplication>(s.argc, s.argv.data());

@@ -1,4 +1,5 @@
-// Which window system the GUI toolkit connects through.
+// Which window system the GUI toolkit connects through, and whether a Wayland
+// desktop answers where the start failed.
 #pragma once
 
 namespace fw::window_system {
@@ -11,5 +12,10 @@ namespace fw::window_system {
 // while the title bar that the toolkit draws on Wayland offers every button to
 // every window. A platform that the user names in QT_QPA_PLATFORM always wins.
 const char* platformList();
+
+// Whether the toolkit was free to try Wayland and a compositor accepts a
+// connection at WAYLAND_DISPLAY: a start that fails there lacks the toolkit's
+// Wayland plugin, not a display.
+bool waylandDesktopAnswers();
 
 } // namespace fw::window_system

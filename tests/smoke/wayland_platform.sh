@@ -5,7 +5,9 @@
 # and quits through Ctrl+Q with status 0), Wayland when only it is there or
 # the X server does not answer, the one the user names in QT_QPA_PLATFORM
 # always. A window on Wayland is seen in the program's own protocol trace
-# (WAYLAND_DEBUG), titled as designed, and not in the X server.
+# (WAYLAND_DEBUG), titled as designed, and not in the X server. Where the
+# Wayland desktop answers but Qt's Wayland plugin is missing, the program says
+# so and ends with status 1.
 #
 #   bash tests/smoke/wayland_platform.sh PROGRAM
 set -euo pipefail
@@ -63,5 +65,27 @@ echo "== Wayland"
 expect_wayland "both servers, QT_QPA_PLATFORM=wayland" QT_QPA_PLATFORM=wayland
 expect_wayland "Wayland alone" -u DISPLAY
 expect_wayland "both named, no X server at DISPLAY" DISPLAY=":$display"
+
+echo "== a Wayland desktop, and no Wayland plugin"
+# Qt reads where its plugins lie from a qt.conf beside the program: here only
+# the X11 plugin is there.
+appdir=$(mktemp -d)
+plugins=$(dirname "$(find /usr/lib -path '*/qt6/plugins/platforms/libqxcb.so' -print -quit)")
+mkdir -p "$appdir/plugins/platforms"
+ln -s "$plugins/libqxcb.so" "$appdir/plugins/platforms/"
+printf '[Paths]\nPlugins=%s\n' "$appdir/plugins" >"$appdir/qt.conf"
+cp "$program" "$appdir/"
+err=$(mktemp)
+status=0
+env -u DISPLAY timeout 20 "$appdir/$(basename "$program")" >/dev/null 2>"$err" || status=$?
+if ((status != 1)); then
+    fail "no Wayland plugin" "exit status $status, expected 1"
+elif ! grep -q "qt6-wayland" "$err" || grep -q "xvfb-run" "$err"; then
+    fail "no Wayland plugin" "the message does not name the Wayland plugin"
+else
+    echo "PASS (no Wayland plugin): status 1"
+fi
+sed 's/^/    /' "$err"
+rm -rf "$appdir" "$err"
 
 ((failures == 0))
