@@ -3,6 +3,7 @@
 #include "framework/application.h"
 #include "framework/light_palette.h"
 #include "framework/services.h"
+#include "framework/wayland_window_state.h"
 #include "framework/window.h"
 #include "framework/window_system.h"
 
@@ -42,6 +43,7 @@ struct State {
     bool delivering = false;
     std::unique_ptr<QObject> inputGate;
     std::unique_ptr<QObject> paletteKeeper;
+    std::unique_ptr<QObject> fixedSizeKeeper;
     int exitCode = 0;
     // Keeps argc alive for QApplication, which holds a reference to it.
     int argc = 1;
@@ -203,6 +205,7 @@ void init(int& argc, char** argv, std::string_view noDisplay, std::string_view n
     // The program quits only through its Quit item, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
     s.paletteKeeper = palette::install();
+    s.fixedSizeKeeper = wayland::keepFixedSizes();
     s.inputGate = std::make_unique<InputGate>();
     s.app->installEventFilter(s.inputGate.get());
 }
@@ -216,6 +219,8 @@ int exit() {
     s.waiting.clear();
     if (s.app && s.inputGate) s.app->removeEventFilter(s.inputGate.get());
     s.inputGate.reset();
+    if (s.app && s.fixedSizeKeeper) s.app->removeEventFilter(s.fixedSizeKeeper.get());
+    s.fixedSizeKeeper.reset();
     s.paletteKeeper.reset();
     // Windows closed at shut-down are deleted before the runtime goes.
     if (s.app) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
