@@ -3,7 +3,9 @@
 #include "framework/application.h"
 #include "framework/light_palette.h"
 #include "framework/services.h"
+#include "framework/wayland_window_state.h"
 #include "framework/window.h"
+#include "framework/window_system.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -41,6 +43,7 @@ struct State {
     bool delivering = false;
     std::unique_ptr<QObject> inputGate;
     std::unique_ptr<QObject> paletteKeeper;
+    std::unique_ptr<QObject> fixedSizeKeeper;
     int exitCode = 0;
     // Keeps argc alive for QApplication, which holds a reference to it.
     int argc = 1;
@@ -126,6 +129,7 @@ struct StartTrap {
     std::mutex lock; // the toolkit may log from threads of its own
     bool holding = false;
     std::string noDisplay;
+    std::string noWaylandPlugin;
     QtMessageHandler previous = nullptr;
     std::vector<Held> held;
 };
@@ -145,7 +149,10 @@ void holdStartMessage(QtMsgType type, const QMessageLogContext& context, const Q
     }
     if (type == QtFatalMsg) {
         // The toolkit aborts once this handler returns, so the process ends here.
-        std::fwrite(trap.noDisplay.data(), 1, trap.noDisplay.size(), stderr);
+        // Where a Wayland desktop answers, a display was there to be had.
+        const std::string& advice =
+            window_system::waylandDesktopAnswers() ? trap.noWaylandPlugin : trap.noDisplay;
+        std::fwrite(advice.data(), 1, advice.size(), stderr);
         std::fflush(stderr);
         std::_Exit(1);
     }
@@ -153,7 +160,7 @@ void holdStartMessage(QtMsgType type, const QMessageLogContext& context, const Q
 }
 } // namespace
 
-void init(int& argc, char** argv, std::string_view noDisplay) {
+void init(int& argc, char** argv, std::string_view noDisplay, std::string_view noWaylandPlugin) {
     // A file-size limit makes a write fail (and the save report it) instead of
     // ending the program half-way through the file. Error output into a pipe
     // that nobody reads any more fails quietly too, instead of ending the
@@ -165,13 +172,23 @@ void init(int& argc, char** argv, std::string_view noDisplay) {
     // Only the program's name goes to the GUI toolkit: the program takes no
     // command line, so no switch of the toolkit's own may change what it does.
     static char fallbackName[] = "vantoro2011";
-    s.argc = 1;
-    s.argv = {argc > 0 && argv && argv[0] ? argv[0] : fallbackName, nullptr};
+    s.argv = {argc > 0 && argv && argv[0] ? argv[0] : fallbackName};
+    // The window system is the runtime's choice where the desktop offers two.
+    static char platformSwitch[] = "-platform";
+    static std::string platforms;
+    if (const char* list = window_system::platformList()) {
+        platforms = list;
+        s.argv.push_back(platformSwitch);
+        s.argv.push_back(platforms.data());
+    }
+    s.argc = static_cast<int>(s.argv.size());
+    s.argv.push_back(nullptr);
     StartTrap& trap = startTrap();
     {
         std::lock_guard guard(trap.lock);
         trap.holding = true;
         trap.noDisplay = noDisplay;
+        trap.noWaylandPlugin = noWaylandPlugin;
         trap.previous = qInstallMessageHandler(holdStartMessage);
     }
     s.app = std::make_unique<QApplication>(s.argc, s.argv.data());
@@ -188,6 +205,7 @@ void init(int& argc, char** argv, std::string_view noDisplay) {
     // The program quits only through its Quit item, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
     s.paletteKeeper = palette::install();
+    s.fixedSizeKeeper = wayland::keepFixedSizes();
     s.inputGate = std::make_unique<InputGate>();
     s.app->installEventFilter(s.inputGate.get());
 }
@@ -201,6 +219,8 @@ int exit() {
     s.waiting.clear();
     if (s.app && s.inputGate) s.app->removeEventFilter(s.inputGate.get());
     s.inputGate.reset();
+    if (s.app && s.fixedSizeKeeper) s.app->removeEventFilter(s.fixedSizeKeeper.get());
+    s.fixedSizeKeeper.reset();
     s.paletteKeeper.reset();
     // Windows closed at shut-down are deleted before the runtime goes.
     if (s.app) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

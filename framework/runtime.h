@@ -18,14 +18,21 @@ class Window;
 
 namespace runtime {
 
-// What init says where no window can be shown, unless it is told otherwise.
+// What init says where no window can be shown, unless it is told otherwise:
+// in general, and where a Wayland desktop answers but the toolkit's plugin for
+// it could not be loaded.
 inline constexpr std::string_view kNoDisplay = "The program shows its windows on a display, and none could be opened.\n";
+inline constexpr std::string_view kNoWaylandPlugin =
+    "The program shows its windows on this Wayland desktop through Qt's Wayland plugin, and it could not be loaded.\n";
 
-// RuntimeInit: sets up the GUI runtime for this process. When no window can
+// RuntimeInit: sets up the GUI runtime for this process, choosing the window
+// system where the desktop offers two (window_system.h). When no window can
 // be shown here (no display can be reached, or the window system asked for
-// cannot be loaded), it writes `noDisplay` to the error output and ends the
-// process with status 1, before the toolkit can abort it.
-void init(int& argc, char** argv, std::string_view noDisplay = kNoDisplay);
+// cannot be loaded), it writes `noDisplay`, or `noWaylandPlugin` where a
+// Wayland desktop answers, to the error output and ends the process with
+// status 1, before the toolkit can abort it.
+void init(int& argc, char** argv, std::string_view noDisplay = kNoDisplay,
+          std::string_view noWaylandPlugin = kNoWaylandPlugin);
 bool isInitialised();
 // RuntimeExit: tears the GUI runtime down and gives the process's exit code.
 int exit();

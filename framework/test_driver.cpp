@@ -233,9 +233,43 @@ TopLevelInfo topLevel(const Window& window) {
     info.minimizeBox = flags.testFlag(Qt::WindowMinimizeButtonHint);
     info.maximizeBox = flags.testFlag(Qt::WindowMaximizeButtonHint);
     info.minimized = w->isMinimized();
+    info.maximized = w->isMaximized();
     info.active = w->isActiveWindow();
     return info;
 }
+
+namespace {
+// As the title bar that Qt draws on Wayland asks: the state of the native
+// window, not of the widget. The window system's answer comes as a state
+// change that it reports itself.
+bool askToMaximize(QWindow* handle) {
+    if (!handle) return false;
+    struct Answer : QObject {
+        bool came = false;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::WindowStateChange && event->spontaneous()) came = true;
+            return false;
+        }
+    } answer;
+    handle->installEventFilter(&answer);
+    handle->setWindowState(handle->windowStates() & Qt::WindowMaximized ? Qt::WindowNoState : Qt::WindowMaximized);
+    const bool answered = waitUntil([&] { return answer.came; });
+    handle->removeEventFilter(&answer);
+    return answered;
+}
+} // namespace
+
+bool askToMaximize(const Window& window) {
+    QMainWindow* native = window.nativeWindow();
+    return native && askToMaximize(native->windowHandle());
+}
+
+bool askToMaximizeModalBox() {
+    QWidget* box = QApplication::activeModalWidget();
+    return box && askToMaximize(box->windowHandle()) && QTest::qWaitForWindowExposed(box, kDeadlineMs);
+}
+
+std::string platformName() { return QGuiApplication::platformName().toStdString(); }
 
 void minimize(const Window& window) {
     QMainWindow* w = window.nativeWindow();

@@ -100,11 +100,21 @@ struct TopLevelInfo {
     int minWidth = 0, minHeight = 0, maxWidth = 0, maxHeight = 0;
     int menuBarHeight = 0;
     bool closeBox = false, minimizeBox = false, maximizeBox = false;
-    bool minimized = false, active = false;
+    bool minimized = false, maximized = false, active = false;
 };
 TopLevelInfo topLevel(const Window& window);
 // The user minimises the window with its minimise box.
 void minimize(const Window& window);
+// Asks the window system to maximise the window, or to restore it when it is
+// maximised, the way the title bar that Qt draws on Wayland asks when its
+// maximise button is clicked; then waits until the window system has answered
+// with the window's state. False when no answer came.
+bool askToMaximize(const Window& window);
+// The same for the modal message box shown now, then waits until the box is
+// on screen; false when no box is shown, no answer came or the box stays off.
+bool askToMaximizeModalBox();
+// The window system that the runtime connects through ("xcb", "wayland", "offscreen").
+std::string platformName();
 // Top-level windows shown on screen (message boxes included).
 int shownTopLevelWindows();
 // The text of the modal message box shown now; empty when none is.

@@ -100,11 +100,14 @@ void finalize() {
 }
 
 int processMain(int argc, char** argv, int (*startupRoutine)()) {
-    // Without a display the runtime says this and ends the process with status 1.
+    // Without a display the runtime says this and ends the process with status 1;
+    // on a Wayland desktop that answers, only the toolkit's plugin can be missing.
     fw::runtime::init(argc, argv,
                       "vantoro2011 shows its window on a display, and none could be opened.\n"
                       "On a machine without one, run it under a virtual X server:\n"
-                      "    xvfb-run build/vantoro2011\n");
+                      "    xvfb-run build/vantoro2011\n",
+                      "vantoro2011 shows its window on this Wayland desktop through Qt's Wayland plugin,\n"
+                      "and it could not be loaded. Install it: bash tools/deps.sh (Debian package qt6-wayland).\n");
     registerClasses();
     Main(startupRoutine);
     finalize();

@@ -21,6 +21,37 @@ in_xvfb() {
     exit "$status"
 }
 
+# Runs the calling script again beside a private headless Wayland compositor
+# (weston), unless it runs there already; WAYLAND_DISPLAY names it. Called after
+# in_xvfb, the script has both servers, as a Wayland desktop with Xwayland has.
+in_weston() {
+    [[ ${WESTON_SMOKE_INSIDE:-} == 1 ]] && return 0
+    command -v weston >/dev/null || { echo "FAIL: weston is missing (bash tools/deps.sh installs it)"; exit 1; }
+    local own_runtime='' log socket weston status=0
+    # The compositor wants a runtime folder that only its user may enter.
+    if [[ -z ${XDG_RUNTIME_DIR:-} ]]; then
+        export XDG_RUNTIME_DIR
+        XDG_RUNTIME_DIR=$(mktemp -d)
+        own_runtime=$XDG_RUNTIME_DIR
+    fi
+    log=$(mktemp)
+    socket=vantoro-$$
+    weston --backend=headless-backend.so --socket="$socket" --width=1024 --height=768 --idle-time=0 \
+        >"$log" 2>&1 &
+    weston=$!
+    if ! await_true test -S "$XDG_RUNTIME_DIR/$socket"; then
+        echo "FAIL: weston did not start within 30 s:"
+        cat "$log"
+        status=1
+    else
+        WESTON_SMOKE_INSIDE=1 WAYLAND_DISPLAY=$socket bash "$@" || status=$?
+    fi
+    kill "$weston" 2>/dev/null || true
+    wait "$weston" 2>/dev/null || true
+    rm -rf "$log" $own_runtime ${EXTRA_CLEANUP:-}
+    exit "$status"
+}
+
 # Starts the program and finds its main window by title: sets pid and window.
 start_program() {
     "$1" &
