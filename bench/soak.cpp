@@ -22,7 +22,6 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -38,14 +37,6 @@ constexpr long kGrowthTargetKb = 1024;
 constexpr int kRestarts = 1000;
 constexpr int kRestartWarmUp = 10;
 constexpr long kRestartGrowthTargetKb = 1024;
-
-long residentKb() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-    return -1;
-}
 
 void report(const char* what, const std::string& figure, const char* target, bool met) {
     std::printf("%-44s %22s   target %-12s %s\n", what, figure.c_str(), target, met ? "met" : "MISSED");
@@ -158,9 +149,9 @@ int main() {
             std::printf("vantoro_soak: tournament %d ended without a decided final\n", t);
             return 2;
         }
-        if (t == kEarlyMark) earlyKb = residentKb();
+        if (t == kEarlyMark) earlyKb = fw::testing::residentKb();
     }
-    const long lateKb = residentKb();
+    const long lateKb = fw::testing::residentKb();
 
     auto middle = ms.begin() + static_cast<std::ptrdiff_t>(ms.size() / 2);
     std::nth_element(ms.begin(), middle, ms.end());
@@ -194,9 +185,9 @@ int main() {
 
     // Restart after Restart: the first few settle what the soak left behind.
     for (int r = 0; r < kRestartWarmUp; ++r) w = restart(w);
-    const long beforeRestartsKb = residentKb();
+    const long beforeRestartsKb = fw::testing::residentKb();
     for (int r = 0; r < kRestarts; ++r) w = restart(w);
-    const long afterRestartsKb = residentKb();
+    const long afterRestartsKb = fw::testing::residentKb();
     if (fw::Window::openWindows().size() != 1 || !w->isOpen()) {
         std::puts("vantoro_soak: Restart did not leave exactly one open main window");
         status = 1;

@@ -36,6 +36,7 @@
 #include <QWindow>
 
 #include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -115,6 +116,14 @@ void pressMouse(const Ref<Object>& control, int x, int y) {
 void wait(int ms) { QTest::qWait(ms); }
 
 void processEvents() { QCoreApplication::processEvents(); }
+
+long residentKb() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+    return -1;
+}
 
 bool waitUntil(const std::function<bool()>& holds, int deadlineMs) { return QTest::qWaitFor(holds, deadlineMs); }
 

@@ -32,6 +32,8 @@ void pressMouse(const Ref<Object>& control, int x = 2, int y = 2);
 void wait(int ms);
 // Lets queued events run.
 void processEvents();
+// The process's resident memory in kB; -1 where the system does not tell it.
+long residentKb();
 
 // How long a test waits for a state at most: far beyond what a busy machine
 // takes, so only a broken program reaches it.

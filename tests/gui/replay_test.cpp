@@ -8,10 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <fstream>
 #include <functional>
 #include <set>
-#include <string>
 
 namespace {
 
@@ -199,15 +197,6 @@ TEST_F(Replay, RestartedWindowsDrawTheirControlsWithOneSharedPalette) {
     EXPECT_EQ(keys.size(), 1u);
 }
 
-// The process's resident memory, in kB.
-long residentKb() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-    return -1;
-}
-
 // Each Restart gives back all that the window it closes held: over 300
 // Restarts, after 50 that let caches and the allocator settle, the process
 // keeps less than 2 kB a Restart.
@@ -221,9 +210,9 @@ TEST_F(Replay, RestartsKeepNoMemory) {
         fw::testing::wait(0);
     };
     for (int r = 0; r < 50; ++r) restart();
-    const long before = residentKb();
+    const long before = fw::testing::residentKb();
     for (int r = 0; r < 300; ++r) restart();
-    EXPECT_LT(residentKb() - before, 300 * 2);
+    EXPECT_LT(fw::testing::residentKb() - before, 300 * 2);
 }
 
 TEST_F(Replay, RestartWhileTheChainWaitsPlaysNothingMore) {
