@@ -1,6 +1,6 @@
 // Input from a real X server while a handler yields: it waits for the handler
 // in one line with the timer firings, and runs as soon as the handler returns.
-// Runs under a virtual X server (tests/smoke/xvfb_gtest.sh), not headless.
+// Runs under a virtual X server (tests/smoke/gtest_on.sh), not headless.
 #include "framework/controls/push_button.h"
 #include "framework/controls/timer.h"
 #include "framework/runtime.h"

@@ -1,5 +1,5 @@
 // The whole program on a Wayland compositor with no X server beside it (run
-// by tests/smoke/weston_gtest.sh): it connects there, its windows of fixed
+// by tests/smoke/gtest_on.sh): it connects there, its windows of fixed
 // size and a message box are asked to maximise as the title bar that Qt draws
 // there asks, and it goes on running at its sizes and quits through its menu
 // with status 0. A compositor that insists on the maximised size ends the
